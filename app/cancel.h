@@ -1,0 +1,7 @@
+#pragma once
+
+namespace corvane {
+
+void OnCancelClick();  // 按钮2, "取消"
+
+}  // namespace corvane

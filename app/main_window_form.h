@@ -1,0 +1,15 @@
+#pragma once
+// The form of the main window: the window and its nine controls, as data.
+
+#include "runtime/form.h"
+
+namespace corvane {
+
+inline constexpr ControlAddress kMainWindow{0x52010001, 0x06010000, TypeCode::Window};
+
+// The credit line under the input, and the author the version block names.
+inline constexpr char kCredit[] = "Corvane 出品";
+
+const Form& MainWindowForm();
+
+}  // namespace corvane

@@ -1,0 +1,16 @@
+#pragma once
+// The texts the runtime shows the user when a value cannot be had, in UTF-8
+// as they read; they become program texts where a failure is made.
+
+namespace corvane::messages {
+
+inline constexpr char kNoFileChosen[] = "请先选择要计算的文件";
+inline constexpr char kNotFound[] = "无法读取文件：文件不存在";
+inline constexpr char kNoPermission[] = "无法读取文件：没有读取权限";
+inline constexpr char kIsFolder[] = "无法读取文件：这是一个文件夹";
+inline constexpr char kNotRegular[] = "无法读取文件：不是普通文件";
+inline constexpr char kChangedWhileRead[] = "无法读取文件：读取时文件被修改";
+inline constexpr char kUnreadableName[] = "无法读取文件：文件名含有无法识别的字符";
+inline constexpr char kReadError[] = "无法读取文件：读取出错";
+
+}  // namespace corvane::messages

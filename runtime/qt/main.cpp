@@ -1,0 +1,34 @@
+// The Linux program: Qt loads, the runtime is installed, the program's entry
+// routine runs. The program takes no command line; Qt sees only its name.
+
+#include <QApplication>
+#include <QIcon>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/entry.h"
+#include "runtime/qt/qt_runtime.h"
+
+namespace {
+
+bool HasDisplay() {
+  return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+int main(int, char** argv) {
+  if (!HasDisplay()) {
+    std::fputs("Corvane 需要图形界面：没有找到显示器（DISPLAY 未设置）。\n"
+               "Corvane needs a graphical display: DISPLAY is not set.\n",
+               stderr);
+    return 1;
+  }
+  int qt_argc = 1;
+  char* qt_argv[] = {argv[0], nullptr};
+  QApplication application(qt_argc, qt_argv);
+  corvane::qt::QtRuntime runtime(corvane::ProgramForms());
+  corvane::InstallRuntime(&runtime);
+  corvane::ProgramEntry();
+  return 0;
+}
