@@ -8,7 +8,7 @@ namespace corvane {
 inline constexpr ControlAddress kMainWindow{0x52010001, 0x06010000, TypeCode::Window};
 
 // The credit line under the input, and the author the version block names.
-inline constexpr char kCredit[] = "Corvane 出品";
+inline constexpr char kCredit[] = "鸦巢工坊";
 
 const Form& MainWindowForm();
 

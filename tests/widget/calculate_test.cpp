@@ -1,0 +1,183 @@
+// The calculate button on the real window: typed texts, chosen files, and
+// every input that has no digest.
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "checksum/controls.h"
+#include "runtime/messages.h"
+#include "tests/widget/main_window_fixture.h"
+
+namespace corvane::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kEmptyDigest = "d41d8cd98f00b204e9800998ecf8427e";
+
+// Qt's own MD5, as the oracle.
+QString Md5Of(const QByteArray& bytes) {
+  return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
+}
+
+class Calculate : public MainWindowTest {
+ protected:
+  Calculate() {
+    dir_ = fs::temp_directory_path() / ("corvane-widget-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  ~Calculate() override { fs::remove_all(dir_); }
+
+  QString Write(const QString& name, const QByteArray& content) {
+    const QString path = QString::fromStdString(dir_.string()) + "/" + name;
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return path;
+  }
+
+  void ChooseFile(const QString& path) {
+    dialog_answers.push_back(path);
+    Click(单选框2);
+  }
+
+  QString Result() {
+    Click(按钮1);
+    return Edit(编辑框2)->text();
+  }
+
+  bool ResultShowsAsFailure() const {
+    return Edit(编辑框2)->palette().color(QPalette::Text) == QColor(255, 0, 0);
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(Calculate, RightAfterStartUpDigestsTheEmptyText) { EXPECT_EQ(Result(), kEmptyDigest); }
+
+TEST_F(Calculate, DigestsTheTypedTextAsItsCodePage936Bytes) {
+  const struct {
+    QString typed;
+    QByteArray bytes;
+  } cases[] = {
+      {"abc", "abc"},
+      {"  abc ", "  abc "},
+      {"计算", "\xBC\xC6\xCB\xE3"},
+      {"€", "\x80"},
+      {"😀", "\x94\x39\xFC\x36"},
+  };
+  for (const auto& c : cases) {
+    Edit(编辑框1)->clear();
+    Type(编辑框1, c.typed);
+    EXPECT_EQ(Result(), Md5Of(c.bytes)) << c.typed.toStdString();
+    EXPECT_FALSE(ResultShowsAsFailure());
+  }
+  Edit(编辑框1)->setText("计算");
+  EXPECT_EQ(Result(), "d5d12867c9fb08d6bdc033d3477504eb");
+}
+
+TEST_F(Calculate, APastedTextOfOneMebibyteIsTakenAndDigestedWhole) {
+  QString text;
+  QByteArray bytes;
+  for (int i = 0; text.size() < (1 << 20); ++i) {
+    text += QString("计算%1 ").arg(i);
+    bytes += "\xBC\xC6\xCB\xE3" + QByteArray::number(i) + " ";
+  }
+  QApplication::clipboard()->setText(text);
+  Edit(编辑框1)->setFocus();
+  QTest::keyClick(Edit(编辑框1), Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(Edit(编辑框1)->text().size(), text.size());
+  EXPECT_EQ(Result(), Md5Of(bytes));
+}
+
+TEST_F(Calculate, FileModeDigestsTheChosenFileNotTheInputBox) {
+  const QByteArray content("file content\n\0with a zero", 25);
+  const QString path = Write("计算 😀 한.txt", content);
+  ChooseFile(path);
+  EXPECT_EQ(Edit(编辑框1)->text(), path);
+  EXPECT_EQ(Result(), Md5Of(content));
+  EXPECT_FALSE(ResultShowsAsFailure());
+}
+
+TEST_F(Calculate, AFileIsReadAgainAtEveryClickAndTheResultReplaced) {
+  const QString path = Write("changing", "first");
+  ChooseFile(path);
+  EXPECT_EQ(Result(), Md5Of("first"));
+  Write("changing", "second");
+  EXPECT_EQ(Result(), Md5Of("second"));
+}
+
+TEST_F(Calculate, AClickChangesNothingButTheResult) {
+  const QString path = Write("a", "a");
+  ChooseFile(path);
+  Result();
+  EXPECT_TRUE(Button(单选框2)->isChecked());
+  EXPECT_FALSE(Edit(编辑框1)->isEnabled());
+  EXPECT_EQ(Edit(编辑框1)->text(), path);
+  EXPECT_EQ(DialogFileName(), path);
+}
+
+TEST_F(Calculate, BackInTextModeThePathIsDigestedAsAText) {
+  const QString path = Write("a", "a");
+  ChooseFile(path);
+  Click(单选框1);
+  EXPECT_EQ(Result(), Md5Of(path.toUtf8()));  // the scratch path is ASCII
+}
+
+TEST_F(Calculate, FileModeWithoutAChoiceAsksForAFileAndIgnoresTheTypedText) {
+  Type(编辑框1, "abc");
+  dialog_answers.push_back(std::nullopt);
+  Click(单选框2);
+  EXPECT_EQ(Result(), QString::fromUtf8(messages::kNoFileChosen));
+  EXPECT_TRUE(ResultShowsAsFailure());
+}
+
+TEST_F(Calculate, AFileThatCannotBeReadShowsItsCauseAndTheWindowAnswersAgain) {
+  const QString fifo = QString::fromStdString((dir_ / "fifo").string());
+  ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  const QString folder = QString::fromStdString(dir_.string());
+  const QString removed = Write("removed after it was chosen", "x");
+  const struct {
+    QString path;
+    const char* message;
+    bool remove_after_choice = false;
+  } cases[] = {
+      {removed, messages::kNotFound, true},
+      {folder, messages::kIsFolder},
+      {fifo, messages::kNotRegular},
+      {"/dev/zero", messages::kNotRegular},
+      {"/dev/stdin", messages::kNotRegular},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    ChooseFile(c.path);
+    if (c.remove_after_choice) QFile::remove(c.path);
+    EXPECT_EQ(Result(), QString::fromUtf8(c.message));
+    EXPECT_TRUE(ResultShowsAsFailure());
+    // The window still answers: a digest follows, in the ordinary colour.
+    Click(单选框1);
+    Edit(编辑框1)->setText("abc");
+    EXPECT_EQ(Result(), "900150983cd24fb0d6963f7d28e17f72");
+    EXPECT_FALSE(ResultShowsAsFailure());
+  }
+}
+
+TEST_F(Calculate, AFileNameThatIsNotUtf8GivesADigestOrAClearError) {
+  const std::string raw = (dir_ / "bad\xFF name").string();
+  std::ofstream(raw) << "abc";
+  ChooseFile(QFile::decodeName(QByteArray::fromStdString(raw)));
+  const QString result = Result();
+  EXPECT_TRUE(result == "900150983cd24fb0d6963f7d28e17f72" || result == QString::fromUtf8(messages::kUnreadableName))
+      << result.toStdString();
+}
+
+}  // namespace
+}  // namespace corvane::testing

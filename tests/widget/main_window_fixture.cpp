@@ -1,0 +1,73 @@
+#include "tests/widget/main_window_fixture.h"
+
+#include <QTest>
+
+#include "app/entry.h"
+#include "checksum/controls.h"
+
+namespace corvane::testing {
+
+MainWindowTest::MainWindowTest() : runtime_(ProgramForms()) {
+  runtime_.SetFileChooser([this](QWidget*) -> std::optional<QString> {
+    ++dialogs_shown;
+    if (dialog_answers.empty()) {
+      ADD_FAILURE() << "the file dialog opened unexpectedly";
+      return std::nullopt;
+    }
+    const bool cancel = !dialog_answers.front().has_value();
+    const QString path = dialog_answers.front().value_or(QString());
+    dialog_answers.pop_front();
+    if (cancel) return std::nullopt;
+    return path;
+  });
+  runtime_.SetExit([](int status) { ADD_FAILURE() << "the program tried to exit with " << status; });
+  InstallRuntime(&spy_);
+  LoadWindow(kMainWindowId);
+}
+
+MainWindowTest::~MainWindowTest() {
+  EXPECT_TRUE(dialog_answers.empty()) << "the file dialog was not shown as often as scripted";
+  InstallRuntime(nullptr);
+}
+
+QWidget* MainWindowTest::window() const { return runtime_.Window(kMainWindowId); }
+
+QAbstractButton* MainWindowTest::Button(ControlAddress control) const {
+  return qobject_cast<QAbstractButton*>(runtime_.Widget(control));
+}
+
+QLineEdit* MainWindowTest::Edit(ControlAddress control) const {
+  return qobject_cast<QLineEdit*>(runtime_.Widget(control));
+}
+
+void MainWindowTest::Click(ControlAddress control) {
+  QWidget* widget = runtime_.Widget(control);
+  ASSERT_NE(widget, nullptr);
+  QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+}
+
+void MainWindowTest::Type(ControlAddress control, const QString& text) {
+  QLineEdit* edit = Edit(control);
+  ASSERT_NE(edit, nullptr);
+  edit->setFocus();
+  // One key event per character, as a keyboard or an input method sends
+  // it; a surrogate pair travels as one.
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text.mid(i, length), Qt::NoModifier);
+    i += length - 1;
+  }
+}
+
+}  // namespace corvane::testing
+
+#include "runtime/qt/qt_text.h"
+
+namespace corvane::testing {
+
+QString DialogFileName() {
+  Owned name{ReadProperty(通用对话框1, Property::FileName).value};
+  return name.IsNull() ? QString() : qt::ToQString(name.get()->data());
+}
+
+}  // namespace corvane::testing
