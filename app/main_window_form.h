@@ -1,6 +1,7 @@
 #pragma once
 // The form of the main window: the window and its nine controls, as data.
 
+#include "app/credit.h"
 #include "runtime/form.h"
 
 namespace corvane {
@@ -8,7 +9,7 @@ namespace corvane {
 inline constexpr ControlAddress kMainWindow{0x52010001, 0x06010000, TypeCode::Window};
 
 // The credit line under the input, and the author the version block names.
-inline constexpr char kCredit[] = "鸦巢工坊";
+inline constexpr char kCredit[] = CORVANE_CREDIT;
 
 const Form& MainWindowForm();
 

@@ -14,8 +14,11 @@ namespace {
 
 #include "runtime/cp936_tables.inc"
 
+// Code page 936's two single bytes beyond ASCII.
 constexpr char32_t kEuro = 0x20AC;
 constexpr unsigned char kEuroByte = 0x80;
+constexpr char32_t kPrivateFF = 0xF8F5;
+constexpr unsigned char kByteFF = 0xFF;
 constexpr std::uint32_t kSupplementaryBase = 189000;  // index of 90 30 81 30
 
 bool IsLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
@@ -51,10 +54,12 @@ void AppendFourByte(std::uint32_t index, std::string& out) {
   out += b1, out += b2, out += b3, out += b4;
 }
 
+// The four-byte index of a BMP character outside the double-byte table.
 std::uint32_t FourByteIndexOfBmp(char32_t cp) {
-  const auto* run = std::upper_bound(std::begin(kFourByteRuns), std::end(kFourByteRuns), cp,
+  const auto* run = std::upper_bound(std::begin(kFourByteRunsByCodePoint), std::end(kFourByteRunsByCodePoint), cp,
                                      [](char32_t c, const FourByteRun& r) { return c < r.first; });
-  --run;  // U+0080 opens the first run, and no caller asks below it
+  // Every such character lies in a run: the tables are made so.
+  --run;
   return run->linear + (cp - run->first);
 }
 
@@ -65,10 +70,10 @@ char32_t CodePointOfFourByte(std::uint32_t index) {
     return cp <= 0x10FFFF ? cp : unicode::kReplacement;
   }
   if (index >= kFourByteBmpEnd) return unicode::kReplacement;
-  const auto* run = std::upper_bound(std::begin(kFourByteRuns), std::end(kFourByteRuns), index,
+  const auto* run = std::upper_bound(std::begin(kFourByteRunsByIndex), std::end(kFourByteRunsByIndex), index,
                                      [](std::uint32_t i, const FourByteRun& r) { return i < r.linear; });
   --run;
-  return run->first + (index - run->linear);
+  return index - run->linear < run->count ? run->first + (index - run->linear) : unicode::kReplacement;
 }
 
 }  // namespace
@@ -79,6 +84,8 @@ void AppendCodePoint(char32_t cp, std::string& out) {
     out += static_cast<char>(cp);
   } else if (cp == kEuro) {
     out += static_cast<char>(kEuroByte);
+  } else if (cp == kPrivateFF) {
+    out += static_cast<char>(kByteFF);
   } else if (cp >= 0x10000) {
     AppendFourByte(kSupplementaryBase + (cp - 0x10000), out);
   } else if (const std::uint16_t code = DoubleByteCodes()[cp]; code != 0) {
@@ -95,9 +102,9 @@ char32_t DecodeCodePoint(std::string_view bytes, std::size_t& pos) {
     ++pos;
     return b1;
   }
-  if (b1 == kEuroByte) {
+  if (b1 == kEuroByte || b1 == kByteFF) {
     ++pos;
-    return kEuro;
+    return b1 == kEuroByte ? kEuro : kPrivateFF;
   }
   const std::size_t left = bytes.size() - pos;
   if (IsLead(b1) && left >= 2) {

@@ -7,6 +7,7 @@ namespace corvane::messages {
 inline constexpr char kNoFileChosen[] = "请先选择要计算的文件";
 inline constexpr char kNotFound[] = "无法读取文件：文件不存在";
 inline constexpr char kNoPermission[] = "无法读取文件：没有读取权限";
+inline constexpr char kLocked[] = "无法读取文件：文件被其他程序占用";
 inline constexpr char kIsFolder[] = "无法读取文件：这是一个文件夹";
 inline constexpr char kNotRegular[] = "无法读取文件：不是普通文件";
 inline constexpr char kChangedWhileRead[] = "无法读取文件：读取时文件被修改";

@@ -85,4 +85,10 @@ void AppendUtf16(char32_t cp, std::u16string& out) {
   }
 }
 
+std::u16string Utf8ToUtf16(std::string_view text) {
+  std::u16string out;
+  for (std::size_t pos = 0; pos < text.size();) AppendUtf16(NextFromUtf8(text, pos), out);
+  return out;
+}
+
 }  // namespace corvane::unicode

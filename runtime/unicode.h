@@ -17,6 +17,8 @@ char32_t NextFromUtf16(std::u16string_view text, std::size_t& pos);
 void AppendUtf8(char32_t cp, std::string& out);
 void AppendUtf16(char32_t cp, std::u16string& out);
 
+std::u16string Utf8ToUtf16(std::string_view text);
+
 constexpr bool IsSurrogate(char32_t cp) { return cp >= 0xD800 && cp <= 0xDFFF; }
 
 }  // namespace corvane::unicode
