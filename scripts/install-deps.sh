@@ -18,7 +18,8 @@ install_packages() {
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-wqy-microhei)
 
 # What the tests need besides: GoogleTest, OpenSSL and Qt's MD5 as oracles,
-# glibc's iconv, an X server with xdotool for the end-to-end runs, and clang
-# for the fuzzer.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev libssl-dev xvfb xdotool xclip x11-utils imagemagick
-               clang libclang-rt-14-dev)
+# glibc's iconv, an X server with xdotool for the end-to-end runs, clang for
+# the fuzzer, and for the Windows program mingw-w64, Wine and icoutils.
+TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev libssl-dev xvfb xdotool xclip x11-utils
+               imagemagick clang libclang-rt-14-dev)
+WINDOWS_PACKAGES=(mingw-w64 wine wine64 icoutils)

@@ -2,10 +2,17 @@
 # Runs a Windows program under Wine for the tests, on $DISPLAY, in a test
 # prefix whose Chinese fonts map to an installed CJK font. Used as CMake's
 # cross-compiling emulator. A crash fails at once: no debugger is started.
+#   wine-run.sh PROGRAM.exe [ARGS...]    or    wine-run.sh --stop
 set -euo pipefail
 
 prefix=${CORVANE_WINEPREFIX:-${TMPDIR:-/tmp}/corvane-wine-$(id -u)}
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+# --stop ends every Wine process of the test prefix, before its display goes.
+if [ "${1:-}" = "--stop" ]; then
+  wineserver -k 2>/dev/null || true
+  exit 0
+fi
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "wine-run.sh: Wine needs an X display; scripts/test.sh starts an Xvfb for it" >&2

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The Windows program under Wine in a real X window: it shows "Corvane" at
+# 353 x 171, digests typed text, and "取消" ends it with status 0. Leaves a
+# screenshot in $2. Needs no display of its own: it starts an Xvfb.
+source "$(dirname "$0")/x11.sh"
+source "$(dirname "$0")/main_window.sh"
+exe=$1
+shots=$2
+wine_run="$(dirname "$0")/../win32/wine-run.sh"
+
+trap '"$wine_run" --stop; cleanup' EXIT
+start_display
+"$wine_run" "$exe" &
+pid=$!
+E2E_PIDS+=($pid)
+window=$(wait_window Corvane)
+geometry=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
+expect_eq "$geometry" "353x171" "client size"
+
+click "$window" "${INPUT[@]}"
+type_text "abc"
+click "$window" "${CALCULATE[@]}"
+expect_box "$window" "${RESULT[@]}" 900150983cd24fb0d6963f7d28e17f72 "digest of abc"
+
+clear_box "$window" "${INPUT[@]}"
+type_text "计算"
+click "$window" "${CALCULATE[@]}"
+expect_box "$window" "${RESULT[@]}" d5d12867c9fb08d6bdc033d3477504eb "digest of 计算"
+
+clear_box "$window" "${INPUT[@]}"
+mkdir -p "$shots"
+import -window "$window" "$shots/windows-window.png"
+
+click "$window" "${CANCEL[@]}"
+for _ in $(seq 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program still runs after 取消"
+status=0
+wait "$pid" || status=$?
+expect_eq "$status" 0 "exit status after 取消"
