@@ -9,8 +9,12 @@ fail() {
 }
 
 E2E_PIDS=()
+# Ends what the test started, and waits until it is gone: an X server that
+# is still shutting down would answer the next test's first request.
 cleanup() {
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+  E2E_PIDS=()
 }
 trap cleanup EXIT
 
@@ -20,13 +24,15 @@ start_display() {
   for n in $(seq 91 160); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
     Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-    E2E_PIDS+=($!)
+    local server=$!
+    E2E_PIDS+=($server)
     export DISPLAY=":$n"
     for _ in $(seq 100); do
-      xdpyinfo >/dev/null 2>&1 && return 0
+      kill -0 "$server" 2>/dev/null || break  # lost the race for this display
+      xdpyinfo >/dev/null 2>&1 && sleep 0.2 && kill -0 "$server" 2>/dev/null && return 0
       sleep 0.1
     done
-    fail "Xvfb did not start on :$n"
+    kill -0 "$server" 2>/dev/null && fail "Xvfb did not start on :$n"
   done
   fail "no free X display"
 }

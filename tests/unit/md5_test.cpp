@@ -108,3 +108,64 @@ TEST(Md5Large, StreamsMoreThanFourGibibytes) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+[[maybe_unused]] void PrintTo(const Md5Core& core, std::ostream* out) { *out << core.name; }
+
+class Md5CoreTest : public ::testing::TestWithParam<Md5Core> {
+ protected:
+  void SetUp() override {
+    if (!GetParam().supported()) GTEST_SKIP() << "this processor cannot run the " << GetParam().name << " core";
+  }
+  std::string Hex(std::string_view data) const {
+    Md5 md5(GetParam());
+    md5.Update(data);
+    return ToHex(md5.Final());
+  }
+};
+
+std::string ReferenceHex(std::string_view data) {
+  Md5 md5(Md5Cores().front());
+  md5.Update(data);
+  return ToHex(md5.Final());
+}
+
+TEST_P(Md5CoreTest, GivesTheDigestsOfRfc1321) {
+  for (const Vector& v : kRfc1321) EXPECT_EQ(Hex(v.message), v.digest) << '"' << v.message << '"';
+}
+
+TEST_P(Md5CoreTest, MatchesTheReferenceAtEveryLengthUpTo4096) {
+  std::mt19937 random(4096);
+  const std::string data = RandomBytes(4096, random);
+  for (std::size_t n = 0; n <= data.size(); ++n) {
+    const std::string_view message(data.data(), n);
+    ASSERT_EQ(Hex(message), ReferenceHex(message)) << "length " << n;
+  }
+}
+
+TEST_P(Md5CoreTest, MatchesTheReferenceOverRandomSplits) {
+  std::mt19937 random(11);
+  for (int trial = 0; trial < 100; ++trial) {
+    const std::string data = RandomBytes(random() % 20000, random);
+    Md5 md5(GetParam());
+    for (std::size_t pos = 0; pos < data.size();) {
+      const std::size_t take = std::min<std::size_t>(random() % 700, data.size() - pos);
+      md5.Update(std::string_view(data).substr(pos, take));
+      pos += take;
+    }
+    ASSERT_EQ(ToHex(md5.Final()), ReferenceHex(data)) << "trial " << trial;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cores, Md5CoreTest, ::testing::ValuesIn(Md5Cores().begin(), Md5Cores().end()),
+                         [](const auto& info) {
+                           std::string name = info.param.name;
+                           for (char& c : name)
+                             if (c == '-') c = '_';
+                           return name;
+                         });
+
+}  // namespace
+}  // namespace corvane
