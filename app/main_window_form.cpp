@@ -20,7 +20,8 @@ constexpr KindSettings kCreditSettings{.caption = kCredit};
 constexpr KindSettings kResultCaption{.caption = "结果："};
 constexpr KindSettings kCancelSettings{.caption = "取消"};
 constexpr KindSettings kCalculateSettings{.caption = "计算"};
-constexpr KindSettings kResultSettings{.content = "", .failure_colour = 0x0000FF, .background = 0xFFFFFF};
+constexpr KindSettings kResultSettings{
+    .content = "", .failure_colour = 0x0000FF, .background = 0xFFFFFF, .shows_progress = true};
 constexpr KindSettings kFileModeSettings{.caption = "文件内容计算", .checked = false};
 constexpr KindSettings kTextModeSettings{.caption = "文本内容计算", .checked = true};
 

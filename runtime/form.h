@@ -29,6 +29,7 @@ struct KindSettings {
   const char* content = nullptr;  // UTF-8
   std::optional<std::uint32_t> failure_colour;  // text colour of a failure shown here
   std::optional<std::uint32_t> background;
+  bool shows_progress = false;  // a long operation of the window reports here
 };
 
 struct FormEntry {

@@ -13,5 +13,8 @@ inline constexpr char kNotRegular[] = "无法读取文件：不是普通文件";
 inline constexpr char kChangedWhileRead[] = "无法读取文件：读取时文件被修改";
 inline constexpr char kUnreadableName[] = "无法读取文件：文件名含有无法识别的字符";
 inline constexpr char kReadError[] = "无法读取文件：读取出错";
+inline constexpr char kCancelled[] = "已取消计算";
+// Shown while a long digest runs, before the share done ("42%").
+inline constexpr char kInProgress[] = "正在计算…";
 
 }  // namespace corvane::messages

@@ -10,6 +10,8 @@
 
 #include "runtime/commands.h"
 #include "runtime/data_operations.h"
+#include "runtime/messages.h"
+#include "runtime/qt/long_digest.h"
 #include "runtime/qt/qt_text.h"
 #include "runtime/qt/window_builder.h"
 
@@ -54,7 +56,7 @@ QWidget* QtRuntime::Widget(ControlAddress control) const {
 void QtRuntime::LoadWindow(std::uint32_t window_id) {
   const Form* form = FindForm(window_id);
   if (!form || Window(window_id)) return;
-  BuiltWindow built = BuildWindow(*form, [this](Handler handler) { Dispatch(handler); });
+  BuiltWindow built = BuildWindow(*form, [this, window_id](Handler handler) { Dispatch(window_id, handler); });
   windows_[window_id] = built.window;
   for (const BuiltControl& control : built.controls) {
     const Key key{window_id, control.entry->id};
@@ -65,16 +67,35 @@ void QtRuntime::LoadWindow(std::uint32_t window_id) {
   built.window->show();
 }
 
-void QtRuntime::Dispatch(Handler handler) {
+void QtRuntime::Dispatch(std::uint32_t window_id, Handler handler) {
   // Handlers run one at a time, each to completion.
   if (dispatching_) return;
   dispatching_ = true;
+  dispatching_window_ = window_id;
   handler();
   dispatching_ = false;
 }
 
+// A long digest reports its progress in the control of the clicked window
+// that the form marks for it.
+Value* QtRuntime::Digest(const Value& bytes) {
+  LongDigestView view{Window(dispatching_window_), [](double) {}};
+  for (const auto& [key, entry] : entries_) {
+    if (key.first != dispatching_window_ || !entry->settings || !entry->settings->shows_progress) continue;
+    QPointer<QWidget> widget = widgets_[key];
+    view.show_progress = [widget, entry](double fraction) {
+      if (!widget) return;
+      const QString text = QString::fromUtf8(messages::kInProgress) + QString::number(int(fraction * 100)) + "%";
+      SetEditText(widget, *entry, text, false);
+    };
+  }
+  return DigestKeepingWindowAlive(bytes, view);
+}
+
 void QtRuntime::RunMessageLoop(std::int32_t) {
-  const bool any_open = std::any_of(windows_.begin(), windows_.end(), [](const auto& w) { return !w.second.isNull(); });
+  // A closed window waits to be deleted; only a shown one keeps the loop going.
+  const bool any_open = std::any_of(windows_.begin(), windows_.end(),
+                                    [](const auto& w) { return w.second && w.second->isVisible(); });
   if (any_open) QApplication::exec();
 }
 
@@ -145,7 +166,8 @@ Result QtRuntime::RunCommand(Command command, std::span<const Argument> argument
     return {};
   }
   if (command == kShowOpenDialog && !arguments.empty()) return {ShowOpenDialog(arguments[0].object) ? 1 : 0, nullptr};
-  return RunDataOperation(command, arguments).value_or(Result{});
+  if (command == kDigestText && arguments.size() == 1 && arguments[0].value) return {0, Digest(*arguments[0].value)};
+  return RunDataOperation(command, arguments, open_).value_or(Result{});
 }
 
 }  // namespace corvane::qt

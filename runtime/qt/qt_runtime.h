@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 
+#include "runtime/data_operations.h"
 #include "runtime/form.h"
 #include "runtime/runtime.h"
 
@@ -35,6 +36,8 @@ class QtRuntime final : public Runtime {
 
   // What stands in for the system's file dialog (tests script it).
   void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+  // What opens a file to be read (tests put a slow source here).
+  void SetFileOpener(FileOpener opener) { open_ = std::move(opener); }
   // What ends the process (tests catch it).
   void SetExit(std::function<void(int)> exit) { exit_ = std::move(exit); }
 
@@ -48,7 +51,8 @@ class QtRuntime final : public Runtime {
   using Key = std::pair<std::uint32_t, std::uint32_t>;
 
   const Form* FindForm(std::uint32_t window_id) const;
-  void Dispatch(Handler handler);
+  void Dispatch(std::uint32_t window_id, Handler handler);
+  Value* Digest(const Value& bytes);
   bool ShowOpenDialog(ControlAddress dialog);
   void CloseWindow(std::uint32_t window_id);
 
@@ -58,6 +62,8 @@ class QtRuntime final : public Runtime {
   std::map<Key, const FormEntry*> entries_;
   std::map<Key, Dialog> dialogs_;
   FileChooser chooser_;
+  FileOpener open_ = OpenFileSource;
+  std::uint32_t dispatching_window_ = 0;
   std::function<void(int)> exit_;
   bool dispatching_ = false;
 };

@@ -60,12 +60,16 @@ TEST_F(DataOperations, DigestsAWholeFileByteForByte) {
   EXPECT_EQ(DigestOfFile(NameOf(Write("计算 😀 한.txt", "abc"))), "900150983cd24fb0d6963f7d28e17f72");
 }
 
-TEST_F(DataOperations, AFileOfSeveralChunksIsDigestedWhole) {
-  std::string content(5 * (1 << 20) + 17, '\0');
-  for (std::size_t i = 0; i < content.size(); ++i) content[i] = static_cast<char>(i * 7919 >> 3);
-  Held bytes(Value::NewBytes(content));
-  Held expected(DigestTextOperation(*bytes));
-  EXPECT_EQ(DigestOfFile(NameOf(Write("big", content))), expected->data());
+// Small files are read in turn with digesting, large ones by a second thread
+// ahead of it: both must give the digest of the bytes in memory.
+TEST_F(DataOperations, AFileOfManyChunksIsDigestedWhole) {
+  for (const std::size_t size : {std::size_t{5 << 20} + 17, std::size_t{40 << 20} + 3}) {
+    std::string content(size, '\0');
+    for (std::size_t i = 0; i < content.size(); ++i) content[i] = static_cast<char>(i * 7919 >> 3);
+    Held bytes(Value::NewBytes(content));
+    Held expected(DigestTextOperation(*bytes));
+    EXPECT_EQ(DigestOfFile(NameOf(Write("big", content))), expected->data()) << size;
+  }
 }
 
 TEST_F(DataOperations, TextToBytesKeepsEveryByte) {
@@ -104,15 +108,17 @@ TEST_F(DataOperations, AFileWithoutReadPermissionGivesItsCause) {
 }
 
 TEST_F(DataOperations, AFileCutShortOrGrownWhileReadHasNoDigest) {
-  for (const bool grow : {false, true}) {
-    const fs::path path = Write("changing", std::string(3 << 20, 'x'));
-    Held name(Value::NewText(NameOf(path)));
-    Held bytes(ReadWholeFileOperation(*name));
-    ASSERT_FALSE(bytes->IsFailure());
-    fs::resize_file(path, grow ? (4 << 20) : (1 << 20));
-    Held digest(DigestTextOperation(*bytes));
-    EXPECT_TRUE(digest->IsFailure()) << (grow ? "grown" : "cut short");
-    EXPECT_EQ(cp936::ToUtf8(digest->data()), messages::kChangedWhileRead);
+  for (const std::uintmax_t size : {3u << 20, 24u << 20}) {
+    for (const bool grow : {false, true}) {
+      const fs::path path = Write("changing", std::string(size, 'x'));
+      Held name(Value::NewText(NameOf(path)));
+      Held bytes(ReadWholeFileOperation(*name));
+      ASSERT_FALSE(bytes->IsFailure());
+      fs::resize_file(path, grow ? size + (1 << 20) : size / 3);
+      Held digest(DigestTextOperation(*bytes));
+      EXPECT_TRUE(digest->IsFailure()) << (grow ? "grown" : "cut short") << " from " << size;
+      EXPECT_EQ(cp936::ToUtf8(digest->data()), messages::kChangedWhileRead);
+    }
   }
 }
 

@@ -54,10 +54,6 @@ class Calculate : public MainWindowTest {
     return Edit(编辑框2)->text();
   }
 
-  bool ResultShowsAsFailure() const {
-    return Edit(编辑框2)->palette().color(QPalette::Text) == QColor(255, 0, 0);
-  }
-
   fs::path dir_;
 };
 

@@ -46,6 +46,10 @@ void MainWindowTest::Click(ControlAddress control) {
   QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
 }
 
+bool MainWindowTest::ResultShowsAsFailure() const {
+  return Edit(编辑框2)->palette().color(QPalette::Text) == QColor(255, 0, 0);
+}
+
 void MainWindowTest::Type(ControlAddress control, const QString& text) {
   QLineEdit* edit = Edit(control);
   ASSERT_NE(edit, nullptr);

@@ -52,6 +52,7 @@ class MainWindowTest : public ::testing::Test {
   QLineEdit* Edit(ControlAddress control) const;
   void Click(ControlAddress control);
   void Type(ControlAddress control, const QString& text);
+  bool ResultShowsAsFailure() const;
 
   // The answers the file dialog gives, in turn: a path, or nullopt (cancel).
   std::deque<std::optional<QString>> dialog_answers;
