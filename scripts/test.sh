@@ -17,7 +17,7 @@ seconds() { date +%s; }
 echo "== Cross-build the Windows program"
 cmake -S . -B build/windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/windows -j "$jobs"
+cmake --build build/windows -j "$jobs" --target all windows_release
 exe=$PWD/build/windows/runtime/win32/corvane.exe
 
 echo "== Build and test"

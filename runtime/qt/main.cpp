@@ -27,6 +27,9 @@ int main(int, char** argv) {
   int qt_argc = 1;
   char* qt_argv[] = {argv[0], nullptr};
   QApplication application(qt_argc, qt_argv);
+  // The installed icon, for the title bar and the task bar; none when run from the build.
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("corvane")));
+  QApplication::setDesktopFileName(QStringLiteral("corvane"));
   corvane::qt::QtRuntime runtime(corvane::ProgramForms());
   corvane::InstallRuntime(&runtime);
   corvane::ProgramEntry();

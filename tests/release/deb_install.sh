@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the built package for real with apt, starts the installed program
+# as the desktop entry says, finds its window and closes it with "取消";
+# removes the package again at the end.
+source "$(dirname "$0")/../e2e/x11.sh"
+source "$(dirname "$0")/../e2e/main_window.sh"
+deb=$(ls "$1"/corvane_*.deb)
+
+was_installed=$(dpkg-query -W -f='${Status}' corvane 2>/dev/null | grep -c 'install ok installed' || true)
+remove() { [ "$was_installed" = 1 ] || apt-get remove -y -qq corvane >/dev/null 2>&1 || true; }
+trap 'cleanup; remove' EXIT
+
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null || fail "apt-get install $deb"
+command -v corvane >/dev/null || fail "corvane is not on the PATH"
+entry=/usr/share/applications/corvane.desktop
+[ -f "$entry" ] || fail "no desktop entry installed"
+exec_line=$(sed -n 's/^Exec=//p' "$entry")
+
+start_display
+cd /
+$exec_line &
+pid=$!
+E2E_PIDS+=($pid)
+window=$(wait_window Corvane)
+click "$window" "${CANCEL[@]}"
+for _ in $(seq 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the installed program still runs after 取消"
+status=0
+wait "$pid" || status=$?
+expect_eq "$status" 0 "the installed program's exit status after 取消"
