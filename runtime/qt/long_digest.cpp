@@ -1,22 +1,17 @@
 #include "runtime/qt/long_digest.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
+#include <memory>
 
-#include "runtime/cp936.h"
-#include "runtime/digest_job.h"
-#include "runtime/messages.h"
+#include "runtime/long_digest.h"
 
 namespace corvane::qt {
 
 namespace {
 
-// A digest that ends within this time shows nothing and lets nothing through.
-constexpr qint64 kQuietMs = 100;
-constexpr qint64 kRepaintMs = 40;
-
-// Swallows the user's input to every window while a digest runs; notes Esc.
+// Swallows the user's input to every window while a digest runs, as a modal
+// dialog would; notes Esc.
 class InputBlocker final : public QObject {
  public:
   InputBlocker() { qApp->installEventFilter(this); }
@@ -51,31 +46,27 @@ class InputBlocker final : public QObject {
   bool cancelled_ = false;
 };
 
-Value* Cancelled() { return Value::NewFailure(cp936::FromUtf8(messages::kCancelled)); }
+class QtPump final : public DigestPump {
+ public:
+  explicit QtPump(const LongDigestView& view) : view_(view) {}
+  void Begin() override { blocker_ = std::make_unique<InputBlocker>(); }
+  void ShowProgress(double fraction) override { view_.show_progress(fraction); }
+  // Closing the window is let through, and stops the digest.
+  bool RunEvents() override {
+    QApplication::processEvents();
+    return !blocker_->cancelled() && view_.window && view_.window->isVisible();
+  }
+
+ private:
+  const LongDigestView& view_;
+  std::unique_ptr<InputBlocker> blocker_;
+};
 
 }  // namespace
 
 Value* DigestKeepingWindowAlive(const Value& bytes, const LongDigestView& view) {
-  DigestJob job(bytes);
-  QElapsedTimer clock;
-  clock.start();
-  while (!job.Done() && clock.elapsed() < kQuietMs) job.Step();
-  if (job.Done()) return job.Finish();
-
-  InputBlocker blocker;
-  QElapsedTimer since_paint;
-  since_paint.start();
-  view.show_progress(job.Fraction());
-  QApplication::processEvents();
-  while (!job.Done()) {
-    job.Step();
-    if (since_paint.elapsed() < kRepaintMs) continue;
-    since_paint.restart();
-    view.show_progress(job.Fraction());
-    QApplication::processEvents();
-    if (blocker.cancelled() || !view.window || !view.window->isVisible()) return Cancelled();
-  }
-  return job.Finish();
+  QtPump pump(view);
+  return DigestWithPump(bytes, pump);
 }
 
 }  // namespace corvane::qt

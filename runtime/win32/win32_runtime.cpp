@@ -6,7 +6,10 @@
 #include <utility>
 
 #include "runtime/commands.h"
+#include "runtime/cp936.h"
 #include "runtime/data_operations.h"
+#include "runtime/long_digest.h"
+#include "runtime/messages.h"
 #include "runtime/win32/wide_text.h"
 #include "runtime/win32/window_builder.h"
 
@@ -136,7 +139,9 @@ LRESULT Win32Runtime::Handle(BuiltWindow& window, UINT message, WPARAM wparam, L
       if (HIWORD(wparam) == BN_CLICKED && index < window.controls.size()) {
         // An auto radio button has checked itself, and cleared the others of
         // its group, before it notifies: the handler sees the new state.
-        if (const Handler handler = window.controls[index].entry->HandlerFor(kClickEvent)) Dispatch(handler);
+        // `window` may be gone once the handler returns: the id is kept.
+        const std::uint32_t id = window.form->window_id;
+        if (const Handler handler = window.controls[index].entry->HandlerFor(kClickEvent)) Dispatch(id, handler);
         return 0;
       }
       break;
@@ -166,12 +171,71 @@ LRESULT Win32Runtime::Handle(BuiltWindow& window, UINT message, WPARAM wparam, L
   return DefWindowProcW(window.hwnd, message, wparam, lparam);
 }
 
-void Win32Runtime::Dispatch(Handler handler) {
+void Win32Runtime::Dispatch(std::uint32_t window_id, Handler handler) {
   // Handlers run one at a time, each to completion.
   if (dispatching_) return;
   dispatching_ = true;
+  dispatching_window_ = window_id;
   handler();
   dispatching_ = false;
+}
+
+namespace {
+
+bool IsUserInput(UINT message) {
+  return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+         (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) || message == WM_CONTEXTMENU;
+}
+
+// Keeps the window painting while a digest runs: every message but the
+// user's keys and clicks in the window is handled, as under a modal dialog;
+// Esc stops the digest, and so does closing the window (its title bar still
+// takes clicks).
+class Win32Pump final : public DigestPump {
+ public:
+  Win32Pump(HWND window, HWND progress) : window_(window), progress_(progress) {}
+  void ShowProgress(double fraction) override {
+    if (!progress_ || !IsWindow(progress_)) return;
+    const std::wstring text = ToWide(cp936::FromUtf8(messages::kInProgress)) +
+                              std::to_wstring(static_cast<int>(fraction * 100)) + L"%";
+    SetWindowTextW(progress_, text.c_str());
+    UpdateWindow(progress_);
+  }
+  bool RunEvents() override {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(message.wParam));  // for the message loop, after the handler
+        return false;
+      }
+      if (IsUserInput(message.message)) {
+        if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) cancelled_ = true;
+        continue;
+      }
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    return !cancelled_ && IsWindow(window_);
+  }
+
+ private:
+  HWND window_;
+  HWND progress_;
+  bool cancelled_ = false;
+};
+
+}  // namespace
+
+// A long digest reports its progress in the control of the clicked window
+// that the form marks for it.
+Value* Win32Runtime::Digest(const Value& bytes) {
+  HWND progress = nullptr;
+  if (const auto it = windows_.find(dispatching_window_); it != windows_.end()) {
+    for (const BuiltControl& control : it->second.controls)
+      if (control.entry->settings && control.entry->settings->shows_progress) progress = control.hwnd;
+  }
+  Win32Pump pump(Window(dispatching_window_), progress);
+  return DigestWithPump(bytes, pump);
 }
 
 void Win32Runtime::RunMessageLoop(std::int32_t) {
@@ -245,7 +309,8 @@ Result Win32Runtime::RunCommand(Command command, std::span<const Argument> argum
     return {};
   }
   if (command == kShowOpenDialog && !arguments.empty()) return {ShowOpenDialog(arguments[0].object) ? 1 : 0, nullptr};
-  return RunDataOperation(command, arguments).value_or(Result{});
+  if (command == kDigestText && arguments.size() == 1 && arguments[0].value) return {0, Digest(*arguments[0].value)};
+  return RunDataOperation(command, arguments, open_).value_or(Result{});
 }
 
 }  // namespace corvane::win32

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/data_operations.h"
 #include "runtime/form.h"
 #include "runtime/runtime.h"
 
@@ -35,6 +36,8 @@ class Win32Runtime final : public Runtime {
 
   void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
   void SetExit(std::function<void(int)> exit) { exit_ = std::move(exit); }
+  // What opens a file to be read (tests put a slow source here).
+  void SetFileOpener(FileOpener opener) { open_ = std::move(opener); }
 
   HWND Window(std::uint32_t window_id) const;
   HWND Control(ControlAddress control) const;
@@ -59,12 +62,15 @@ class Win32Runtime final : public Runtime {
   BuiltControl* Find(ControlAddress control);
   const BuiltControl* Find(ControlAddress control) const;
   BuiltWindow* WindowOf(HWND hwnd);
-  void Dispatch(Handler handler);
+  void Dispatch(std::uint32_t window_id, Handler handler);
+  Value* Digest(const Value& bytes);
   bool ShowOpenDialog(ControlAddress dialog);
 
   std::span<const Form* const> forms_;
   std::map<std::uint32_t, BuiltWindow> windows_;
   FileChooser chooser_;
+  FileOpener open_ = OpenFileSource;
+  std::uint32_t dispatching_window_ = 0;
   std::function<void(int)> exit_;
   HFONT font_ = nullptr;
   std::map<std::uint32_t, HBRUSH> brushes_;  // by colour

@@ -6,13 +6,17 @@
 #include <windows.h>
 
 #include <array>
+#include <atomic>
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <string>
 
 #include "app/entry.h"
 #include "app/main_window_form.h"
 #include "checksum/controls.h"
+#include "runtime/file_source.h"
+#include "runtime/md5.h"
 #include "runtime/messages.h"
 #include "runtime/unicode.h"
 #include "runtime/win32/win32_runtime.h"
@@ -64,6 +68,11 @@ class MainWindow : public ::testing::Test {
     CreateDirectoryW(dir_.c_str(), nullptr);
   }
   ~MainWindow() override {
+    // The window goes now, and with it the quit message it leaves, so that
+    // the next test starts with an empty queue.
+    if (HWND window = runtime_.Window(kMainWindowId)) DestroyWindow(window);
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+    }
     InstallRuntime(nullptr);
     EXPECT_TRUE(answers_.empty()) << "the file dialog was not shown as often as scripted";
     RemoveDirectoryW(dir_.c_str());
@@ -130,7 +139,9 @@ TEST_F(MainWindow, IsBuiltFromTheFormWithRealControls) {
     EXPECT_EQ((GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0, entry.tab_stop());
     EXPECT_TRUE(IsWindowVisible(control));
     EXPECT_TRUE(IsWindowEnabled(control));
-    if (entry.settings && entry.settings->caption) EXPECT_EQ(TextOf(control), Wide(entry.settings->caption));
+    if (entry.settings && entry.settings->caption) {
+      EXPECT_EQ(TextOf(control), Wide(entry.settings->caption));
+    }
   }
   EXPECT_TRUE(Checked(单选框1));
   EXPECT_FALSE(Checked(单选框2));
@@ -212,6 +223,103 @@ TEST_F(MainWindow, CancelDestroysTheWindowAndTheLoopReturns) {
   PostMessageW(Hwnd(按钮2), BM_CLICK, 0, 0);
   RunMessageLoop(0);
   EXPECT_EQ(runtime_.Window(kMainWindowId), nullptr);
+}
+
+std::uint8_t PatternAt(std::uint64_t offset) { return static_cast<std::uint8_t>((offset * 31) >> 2); }
+
+// A file of `size` bytes that takes `delay_ms` for every read.
+class SlowFile final : public FileSource {
+ public:
+  SlowFile(std::uint64_t size, DWORD delay_ms, std::atomic<int>& reads)
+      : size_(size), delay_ms_(delay_ms), reads_(reads) {}
+  std::uint64_t size() const override { return size_; }
+  std::int64_t Read(std::uint64_t offset, std::span<std::uint8_t> buffer) override {
+    Sleep(delay_ms_);
+    ++reads_;
+    const std::uint64_t n = std::min<std::uint64_t>(buffer.size(), size_ - std::min(offset, size_));
+    for (std::uint64_t i = 0; i < n; ++i) buffer[i] = PatternAt(offset + i);
+    return static_cast<std::int64_t>(n);
+  }
+
+ private:
+  std::uint64_t size_;
+  DWORD delay_ms_;
+  std::atomic<int>& reads_;
+};
+
+std::wstring ReferenceDigest(std::uint64_t size) {
+  std::string bytes(size, '\0');
+  for (std::uint64_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(PatternAt(i));
+  Md5 md5(Md5Cores().front());
+  md5.Update(bytes);
+  const std::string hex = ToHex(md5.Final());
+  return std::wstring(hex.begin(), hex.end());
+}
+
+constexpr std::uint64_t kSlowSize = 24 << 20;
+
+// What happens while the digest runs, from inside it: a timer fires there.
+class LongDigest : public MainWindow {
+ protected:
+  void UseSlowFile() {
+    runtime_.SetFileOpener([this](std::string_view) -> OpenedFile {
+      return std::make_unique<SlowFile>(kSlowSize, 40, reads_);
+    });
+    ChooseFile(L"C:\\scripted\\file");
+  }
+  void CalculateAndMeanwhile(std::function<void()> during) {
+    during_ = std::move(during);
+    current_ = this;
+    SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
+      KillTimer(nullptr, id);
+      current_->shown_meanwhile_ = TextOf(current_->Hwnd(编辑框2));
+      current_->during_();
+    });
+    Click(按钮1);
+  }
+  static void PostClick(HWND hwnd) {
+    PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  }
+
+  static inline LongDigest* current_ = nullptr;
+  std::function<void()> during_;
+  std::wstring shown_meanwhile_;
+  std::atomic<int> reads_{0};  // the file takes 25 reads to its end
+};
+
+TEST_F(LongDigest, ShowsProgressTakesNoInputAndEndsInTheRightDigest) {
+  UseSlowFile();
+  EnableWindow(Hwnd(编辑框1), TRUE);  // so that typing would reach it if it were let through
+  const std::wstring before = TextOf(Hwnd(编辑框1));
+  CalculateAndMeanwhile([this] {
+    for (ControlAddress control : {单选框1, 单选框2, 按钮1, 按钮2}) PostClick(Hwnd(control));
+    PostMessageW(Hwnd(编辑框1), WM_CHAR, L'x', 1);
+  });
+  EXPECT_EQ(shown_meanwhile_.rfind(Wide(messages::kInProgress), 0), 0u) << "progress was shown";
+  EXPECT_EQ(shown_meanwhile_.back(), L'%');
+  EXPECT_EQ(TextOf(Hwnd(编辑框2)), ReferenceDigest(kSlowSize));
+  EXPECT_FALSE(runtime_.ShowsFailure(编辑框2));
+  EXPECT_TRUE(Checked(单选框2));
+  EXPECT_EQ(TextOf(Hwnd(编辑框1)), before);
+  EXPECT_NE(runtime_.Window(kMainWindowId), nullptr);
+}
+
+TEST_F(LongDigest, EscCancelsAndTheResultBoxSaysSo) {
+  UseSlowFile();
+  CalculateAndMeanwhile([this] { PostMessageW(Hwnd(编辑框2), WM_KEYDOWN, VK_ESCAPE, 1); });
+  EXPECT_EQ(shown_meanwhile_.rfind(Wide(messages::kInProgress), 0), 0u) << "Esc came while the digest ran";
+  EXPECT_EQ(TextOf(Hwnd(编辑框2)), Wide(messages::kCancelled));
+  EXPECT_TRUE(runtime_.ShowsFailure(编辑框2));
+}
+
+TEST_F(LongDigest, ClosingTheWindowStopsTheDigestAndEndsTheLoop) {
+  UseSlowFile();
+  CalculateAndMeanwhile([this] { PostMessageW(runtime_.Window(kMainWindowId), WM_CLOSE, 0, 0); });
+  EXPECT_EQ(shown_meanwhile_.rfind(Wide(messages::kInProgress), 0), 0u) << "the close came while the digest ran";
+  EXPECT_LT(reads_, 20) << "the digest stopped before it was through";
+  EXPECT_EQ(runtime_.Window(kMainWindowId), nullptr);
+  RunMessageLoop(0);  // returns at once: the window is gone
 }
 
 }  // namespace

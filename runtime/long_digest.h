@@ -1,0 +1,24 @@
+#pragma once
+// A digest that must not freeze its window. One that ends within a moment
+// shows nothing; a longer one reports its progress and lets the binding run
+// its window's events between chunks, until the binding says to stop.
+
+#include "runtime/value.h"
+
+namespace corvane {
+
+class DigestPump {
+ public:
+  virtual ~DigestPump() = default;
+  // Called once, when the digest turns out to take long.
+  virtual void Begin() {}
+  // Shows the share done, from 0 to 1.
+  virtual void ShowProgress(double fraction) = 0;
+  // Runs the window's pending events; false when the user stopped the digest.
+  virtual bool RunEvents() = 0;
+};
+
+// The digest text, a failure, or the failure that says it was cancelled.
+Value* DigestWithPump(const Value& bytes, DigestPump& pump);
+
+}  // namespace corvane
