@@ -70,7 +70,7 @@ read_box() {
   click "$1" "$2" "$3"
   xdotool key End shift+Home ctrl+c
   sleep 0.3
-  xclip -o -selection clipboard
+  xclip -o -selection clipboard 2>/dev/null || true  # empty until the program has answered
 }
 
 # clear_box WINDOW X Y: empties the edit box at X, Y.
