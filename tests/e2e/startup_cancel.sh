@@ -18,12 +18,4 @@ mkdir -p "$shots"
 sleep 0.5
 import -window "$window" "$shots/linux-window.png"
 
-click "$window" "${CANCEL[@]}"
-for _ in $(seq 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program still runs after 取消"
-status=0
-wait "$pid" || status=$?
-expect_eq "$status" 0 "exit status after 取消"
+cancel_ends "$window" "$pid"

@@ -92,6 +92,19 @@ expect_box() {
   expect_eq "$got" "$4" "$5"
 }
 
+# cancel_ends WINDOW PID: a click on "取消" ends the program, with status 0.
+cancel_ends() {
+  click "$1" "${CANCEL[@]}"
+  for _ in $(seq 100); do
+    kill -0 "$2" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$2" 2>/dev/null && fail "the program still runs after 取消"
+  local status=0
+  wait "$2" || status=$?
+  expect_eq "$status" 0 "exit status after 取消"
+}
+
 expect_eq() {
   [ "$1" = "$2" ] || fail "$3: got '$1', expected '$2'"
   echo "ok: $3"

@@ -22,12 +22,4 @@ $exec_line &
 pid=$!
 E2E_PIDS+=($pid)
 window=$(wait_window Corvane)
-click "$window" "${CANCEL[@]}"
-for _ in $(seq 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the installed program still runs after 取消"
-status=0
-wait "$pid" || status=$?
-expect_eq "$status" 0 "the installed program's exit status after 取消"
+cancel_ends "$window" "$pid"

@@ -11,38 +11,16 @@
 #include <thread>
 
 #include "checksum/controls.h"
-#include "runtime/file_source.h"
 #include "runtime/messages.h"
+#include "tests/slow_file.h"
 #include "tests/widget/main_window_fixture.h"
 
 namespace corvane::testing {
 namespace {
 
-std::uint8_t PatternAt(std::uint64_t offset) { return static_cast<std::uint8_t>((offset * 31) >> 2); }
-
-// A file of `size` bytes that takes `delay` for every read.
-class SlowFile final : public FileSource {
- public:
-  SlowFile(std::uint64_t size, std::chrono::milliseconds delay, std::atomic<int>& reads)
-      : size_(size), delay_(delay), reads_(reads) {}
-  std::uint64_t size() const override { return size_; }
-  std::int64_t Read(std::uint64_t offset, std::span<std::uint8_t> buffer) override {
-    std::this_thread::sleep_for(delay_);
-    ++reads_;
-    const std::uint64_t n = std::min<std::uint64_t>(buffer.size(), size_ - std::min(offset, size_));
-    for (std::uint64_t i = 0; i < n; ++i) buffer[i] = PatternAt(offset + i);
-    return static_cast<std::int64_t>(n);
-  }
-
- private:
-  std::uint64_t size_;
-  std::chrono::milliseconds delay_;
-  std::atomic<int>& reads_;
-};
 
 QString OracleDigest(std::uint64_t size) {
-  QByteArray bytes(static_cast<qsizetype>(size), '\0');
-  for (std::uint64_t i = 0; i < size; ++i) bytes[static_cast<qsizetype>(i)] = static_cast<char>(PatternAt(i));
+  const QByteArray bytes = QByteArray::fromStdString(PatternBytes(size));
   return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex());
 }
 

@@ -15,9 +15,9 @@
 #include "app/entry.h"
 #include "app/main_window_form.h"
 #include "checksum/controls.h"
-#include "runtime/file_source.h"
 #include "runtime/md5.h"
 #include "runtime/messages.h"
+#include "tests/slow_file.h"
 #include "runtime/unicode.h"
 #include "runtime/win32/win32_runtime.h"
 
@@ -225,33 +225,10 @@ TEST_F(MainWindow, CancelDestroysTheWindowAndTheLoopReturns) {
   EXPECT_EQ(runtime_.Window(kMainWindowId), nullptr);
 }
 
-std::uint8_t PatternAt(std::uint64_t offset) { return static_cast<std::uint8_t>((offset * 31) >> 2); }
-
-// A file of `size` bytes that takes `delay_ms` for every read.
-class SlowFile final : public FileSource {
- public:
-  SlowFile(std::uint64_t size, DWORD delay_ms, std::atomic<int>& reads)
-      : size_(size), delay_ms_(delay_ms), reads_(reads) {}
-  std::uint64_t size() const override { return size_; }
-  std::int64_t Read(std::uint64_t offset, std::span<std::uint8_t> buffer) override {
-    Sleep(delay_ms_);
-    ++reads_;
-    const std::uint64_t n = std::min<std::uint64_t>(buffer.size(), size_ - std::min(offset, size_));
-    for (std::uint64_t i = 0; i < n; ++i) buffer[i] = PatternAt(offset + i);
-    return static_cast<std::int64_t>(n);
-  }
-
- private:
-  std::uint64_t size_;
-  DWORD delay_ms_;
-  std::atomic<int>& reads_;
-};
 
 std::wstring ReferenceDigest(std::uint64_t size) {
-  std::string bytes(size, '\0');
-  for (std::uint64_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(PatternAt(i));
   Md5 md5(Md5Cores().front());
-  md5.Update(bytes);
+  md5.Update(PatternBytes(size));
   const std::string hex = ToHex(md5.Final());
   return std::wstring(hex.begin(), hex.end());
 }
@@ -263,7 +240,7 @@ class LongDigest : public MainWindow {
  protected:
   void UseSlowFile() {
     runtime_.SetFileOpener([this](std::string_view) -> OpenedFile {
-      return std::make_unique<SlowFile>(kSlowSize, 40, reads_);
+      return std::make_unique<SlowFile>(kSlowSize, std::chrono::milliseconds(40), reads_);
     });
     ChooseFile(L"C:\\scripted\\file");
   }
