@@ -1,11 +1,8 @@
 #include "runtime/data_operations.h"
 
-
 #include "runtime/commands.h"
 #include "runtime/cp936.h"
-#include "runtime/file_source.h"
 #include "runtime/digest_job.h"
-#include "runtime/messages.h"
 
 namespace corvane {
 
