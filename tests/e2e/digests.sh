@@ -12,15 +12,8 @@ start_display
 E2E_PIDS+=($!)
 window=$(wait_window Corvane)
 
-click "$window" "${INPUT[@]}"
-type_text "abc"
-click "$window" "${CALCULATE[@]}"
-expect_box "$window" "${RESULT[@]}" 900150983cd24fb0d6963f7d28e17f72 "digest of abc"
-
-clear_box "$window" "${INPUT[@]}"
-type_text "计算"
-click "$window" "${CALCULATE[@]}"
-expect_box "$window" "${RESULT[@]}" d5d12867c9fb08d6bdc033d3477504eb "digest of 计算"
+expect_typed_digest "$window" "abc" 900150983cd24fb0d6963f7d28e17f72
+expect_typed_digest "$window" "计算" d5d12867c9fb08d6bdc033d3477504eb
 
 file="$scratch/校验 文件 😀.txt"
 printf 'Corvane\n计算\n' > "$file"

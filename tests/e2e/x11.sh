@@ -92,6 +92,15 @@ expect_box() {
   expect_eq "$got" "$4" "$5"
 }
 
+# expect_typed_digest WINDOW TEXT DIGEST: typed into the emptied input box,
+# TEXT gives DIGEST in the result box.
+expect_typed_digest() {
+  clear_box "$1" "${INPUT[@]}"
+  type_text "$2"
+  click "$1" "${CALCULATE[@]}"
+  expect_box "$1" "${RESULT[@]}" "$3" "digest of $2"
+}
+
 # cancel_ends WINDOW PID: a click on "取消" ends the program, with status 0.
 cancel_ends() {
   click "$1" "${CANCEL[@]}"
