@@ -18,6 +18,10 @@ constexpr auto kRepaint = std::chrono::milliseconds(40);
 
 }  // namespace
 
+std::string ProgressText(double fraction) {
+  return messages::kInProgress + std::to_string(static_cast<int>(fraction * 100)) + "%";
+}
+
 Value* DigestWithPump(const Value& bytes, DigestPump& pump) {
   DigestJob job(bytes);
   const Clock::time_point start = Clock::now();

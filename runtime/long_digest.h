@@ -3,6 +3,8 @@
 // shows nothing; a longer one reports its progress and lets the binding run
 // its window's events between chunks, until the binding says to stop.
 
+#include <string>
+
 #include "runtime/value.h"
 
 namespace corvane {
@@ -17,6 +19,9 @@ class DigestPump {
   // Runs the window's pending events; false when the user stopped the digest.
   virtual bool RunEvents() = 0;
 };
+
+// What the window shows meanwhile, in UTF-8: "正在计算…42%".
+std::string ProgressText(double fraction);
 
 // The digest text, a failure, or the failure that says it was cancelled.
 Value* DigestWithPump(const Value& bytes, DigestPump& pump);

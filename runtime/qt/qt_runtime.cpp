@@ -10,7 +10,7 @@
 
 #include "runtime/commands.h"
 #include "runtime/data_operations.h"
-#include "runtime/messages.h"
+#include "runtime/long_digest.h"
 #include "runtime/qt/long_digest.h"
 #include "runtime/qt/qt_text.h"
 #include "runtime/qt/window_builder.h"
@@ -85,8 +85,7 @@ Value* QtRuntime::Digest(const Value& bytes) {
     QPointer<QWidget> widget = widgets_[key];
     view.show_progress = [widget, entry](double fraction) {
       if (!widget) return;
-      const QString text = QString::fromUtf8(messages::kInProgress) + QString::number(int(fraction * 100)) + "%";
-      SetEditText(widget, *entry, text, false);
+      SetEditText(widget, *entry, QString::fromStdString(ProgressText(fraction)), false);
     };
   }
   return DigestKeepingWindowAlive(bytes, view);

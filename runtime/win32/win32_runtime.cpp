@@ -9,7 +9,6 @@
 #include "runtime/cp936.h"
 #include "runtime/data_operations.h"
 #include "runtime/long_digest.h"
-#include "runtime/messages.h"
 #include "runtime/win32/wide_text.h"
 #include "runtime/win32/window_builder.h"
 
@@ -196,9 +195,7 @@ class Win32Pump final : public DigestPump {
   Win32Pump(HWND window, HWND progress) : window_(window), progress_(progress) {}
   void ShowProgress(double fraction) override {
     if (!progress_ || !IsWindow(progress_)) return;
-    const std::wstring text = ToWide(cp936::FromUtf8(messages::kInProgress)) +
-                              std::to_wstring(static_cast<int>(fraction * 100)) + L"%";
-    SetWindowTextW(progress_, text.c_str());
+    SetWindowTextW(progress_, ToWide(cp936::FromUtf8(ProgressText(fraction))).c_str());
     UpdateWindow(progress_);
   }
   bool RunEvents() override {
