@@ -31,7 +31,6 @@ std::optional<Result> RunDataOperation(Command command, std::span<const Argument
   const Value& argument = *arguments[0].value;
   if (command == kTextToBytes) return Result{0, TextToBytesOperation(argument)};
   if (command == kReadWholeFile) return Result{0, ReadWholeFileOperation(argument, open)};
-  if (command == kDigestText) return Result{0, DigestTextOperation(argument)};
   return std::nullopt;
 }
 

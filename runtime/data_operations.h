@@ -21,7 +21,8 @@ Value* ReadWholeFileOperation(const Value& name, const FileOpener& open = OpenFi
 // DigestJob itself.
 Value* DigestTextOperation(const Value& bytes);
 
-// Runs `command` when it is one of the data operations; nullopt otherwise.
+// Runs `command` when it is TextToBytes or ReadWholeFile; nullopt otherwise.
+// DigestText each binding runs itself, keeping its window alive meanwhile.
 std::optional<Result> RunDataOperation(Command command, std::span<const Argument> arguments,
                                        const FileOpener& open = OpenFileSource);
 
