@@ -1,15 +1,14 @@
 #pragma once
-// The controls of the main window that the checksum handlers use.
+// The controls of the main window that the checksum handlers use, taken
+// from the window's form by name.
 
-#include "runtime/runtime.h"
+#include "app/main_window_form.h"
 
 namespace corvane {
 
-inline constexpr std::uint32_t kMainWindowId = 0x52010001;
-
-inline constexpr ControlAddress 单选框2{kMainWindowId, 0x1601000a, TypeCode::RadioButton};
-inline constexpr ControlAddress 编辑框1{kMainWindowId, 0x16010009, TypeCode::EditBox};
-inline constexpr ControlAddress 编辑框2{kMainWindowId, 0x16010007, TypeCode::EditBox};
-inline constexpr ControlAddress 通用对话框1{kMainWindowId, 0x16010004, TypeCode::CommonDialog};
+inline constexpr ControlAddress 单选框2 = kMainWindowForm.Address("单选框2");
+inline constexpr ControlAddress 编辑框1 = kMainWindowForm.Address("编辑框1");
+inline constexpr ControlAddress 编辑框2 = kMainWindowForm.Address("编辑框2");
+inline constexpr ControlAddress 通用对话框1 = kMainWindowForm.Address("通用对话框1");
 
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "runtime/runtime.h"
 
@@ -53,9 +54,27 @@ struct FormEntry {
 struct Form {
   std::uint32_t window_id;
   std::span<const FormEntry> entries;  // the window's own entry first
+  // The keyboard's two buttons, by name: Enter in an edit box presses the
+  // first; while a long operation runs, the second (like Esc) stops it.
+  const char* enter_button = nullptr;
+  const char* cancel_button = nullptr;
 
-  const FormEntry& window() const { return entries.front(); }
-  std::span<const FormEntry> controls() const { return entries.subspan(1); }
+  constexpr const FormEntry& window() const { return entries.front(); }
+  constexpr std::span<const FormEntry> controls() const { return entries.subspan(1); }
+
+  // The control of that name; a name the form lacks does not compile where
+  // the address is a constant.
+  constexpr ControlAddress Address(std::string_view name) const {
+    for (const FormEntry& entry : entries)
+      if (std::string_view(entry.name) == name) return {window_id, entry.id, entry.type};
+    throw "no control of that name in the form";
+  }
+  // The control's place among controls(), or -1.
+  constexpr int IndexOf(std::string_view name) const {
+    for (std::size_t i = 0; i < controls().size(); ++i)
+      if (name == controls()[i].name) return static_cast<int>(i);
+    return -1;
+  }
 };
 
 }  // namespace corvane

@@ -14,6 +14,12 @@ inline constexpr char kChangedWhileRead[] = "无法读取文件：读取时文�
 inline constexpr char kUnreadableName[] = "无法读取文件：文件名含有无法识别的字符";
 inline constexpr char kReadError[] = "无法读取文件：读取出错";
 inline constexpr char kCancelled[] = "已取消计算";
+// A handler that could not finish, and why.
+inline constexpr char kOutOfMemory[] = "无法计算：内存不足";
+inline constexpr char kOutOfResources[] = "无法计算：系统资源不足";
+inline constexpr char kInternalError[] = "无法计算：程序内部错误";
+// A paste that would lose part of itself is not taken.
+inline constexpr char kPasteHasZero[] = "未粘贴：粘贴的文字含有空字符（U+0000）";
 // Shown while a long digest runs, before the share done ("42%").
 inline constexpr char kInProgress[] = "正在计算…";
 

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "app/main_window_form.h"
+
 namespace corvane::testing {
 
 namespace {
@@ -31,13 +33,9 @@ std::string Index(std::int32_t index) { return index == -1 ? "" : " index=" + st
 }  // namespace
 
 std::string ControlName(std::uint32_t control_id) {
-  static const std::map<std::uint32_t, std::string> names = {
-      {0x06010000, "MainWindow"}, {0x1601002b, "标签2"}, {0x16010004, "通用对话框1"}, {0x16010005, "按钮2"},
-      {0x16010006, "按钮1"},      {0x16010007, "编辑框2"}, {0x16010008, "标签1"},     {0x16010009, "编辑框1"},
-      {0x1601000a, "单选框2"},    {0x1601000b, "单选框1"},
-  };
-  const auto it = names.find(control_id);
-  return it == names.end() ? Hex(control_id) : it->second;
+  for (const FormEntry& entry : MainWindowForm().entries)
+    if (entry.id == control_id) return entry.name;
+  return Hex(control_id);
 }
 
 FakeRuntime::FakeRuntime() { InstallRuntime(this); }

@@ -1,5 +1,5 @@
-// The Linux program: Qt loads, the runtime is installed, the program's entry
-// routine runs. The program takes no command line; Qt sees only its name.
+// The Linux program: Qt loads, the runtime core is installed on the Qt
+// binding, the program's entry routine runs.
 
 #include <QApplication>
 #include <QIcon>
@@ -7,7 +7,9 @@
 #include <cstdlib>
 
 #include "app/entry.h"
-#include "runtime/qt/qt_runtime.h"
+#include "runtime/qt/file_dialog.h"
+#include "runtime/qt/qt_adapter.h"
+#include "runtime/runtime_core.h"
 
 namespace {
 
@@ -30,7 +32,9 @@ int main(int, char** argv) {
   // The installed icon, for the title bar and the task bar; none when run from the build.
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("corvane")));
   QApplication::setDesktopFileName(QStringLiteral("corvane"));
-  corvane::qt::QtRuntime runtime(corvane::ProgramForms());
+  corvane::qt::LoadChineseTranslations();
+  corvane::qt::QtAdapter adapter;
+  corvane::RuntimeCore runtime(corvane::ProgramForms(), adapter);
   corvane::InstallRuntime(&runtime);
   corvane::ProgramEntry();
   return 0;

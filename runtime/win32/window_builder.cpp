@@ -26,7 +26,7 @@ ControlClass ClassOf(TypeCode type) {
   switch (type) {
     case TypeCode::Label: return {L"STATIC", SS_LEFT, 0};
     case TypeCode::Button: return {L"BUTTON", BS_PUSHBUTTON, 0};
-    case TypeCode::RadioButton: return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
+    case TypeCode::RadioButton: return {L"BUTTON", BS_RADIOBUTTON, 0};  // checked by the core alone
     case TypeCode::EditBox: return {L"EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE};
     default: return {nullptr, 0, 0};
   }
@@ -52,6 +52,13 @@ HWND CreateFormWindow(const Form& form, WNDPROC procedure, void* owner) {
                          frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr), owner);
 }
 
+namespace {
+
+// The child id that WM_COMMAND carries. Form ids do not fit its 16 bits,
+// and ids 1 and 2 are the dialog manager's IDOK and IDCANCEL.
+constexpr int ChildId(std::size_t index) { return 100 + static_cast<int>(index); }
+
+// `starts_group` opens a new group for the arrow keys.
 HWND CreateFormControl(const FormEntry& entry, std::size_t index, HWND window, HFONT font, bool starts_group) {
   const ControlClass control_class = ClassOf(entry.type);
   if (!control_class.name) return nullptr;
@@ -68,6 +75,20 @@ HWND CreateFormControl(const FormEntry& entry, std::size_t index, HWND window, H
   if (entry.type == TypeCode::RadioButton && entry.settings && entry.settings->checked)
     SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
   return control;
+}
+
+}  // namespace
+
+// Tab and the creation order go through the controls as they read on
+// screen, row by row from the top left: the reverse of the form's order.
+void CreateFormControls(const Form& form, HWND window, HFONT font, std::vector<HWND>& controls) {
+  TypeCode previous = TypeCode::Omitted;
+  for (std::size_t index = form.controls().size(); index-- > 0;) {
+    const FormEntry& entry = form.controls()[index];
+    const bool starts_group = (entry.type == TypeCode::RadioButton) != (previous == TypeCode::RadioButton);
+    controls[index] = CreateFormControl(entry, index, window, font, starts_group);
+    if (controls[index]) previous = entry.type;
+  }
 }
 
 }  // namespace corvane::win32

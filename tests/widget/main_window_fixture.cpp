@@ -7,8 +7,8 @@
 
 namespace corvane::testing {
 
-MainWindowTest::MainWindowTest() : runtime_(ProgramForms()) {
-  runtime_.SetFileChooser([this](QWidget*) -> std::optional<QString> {
+MainWindowTest::MainWindowTest() {
+  runtime_.SetFileChooser([this](std::u16string_view) -> std::optional<std::u16string> {
     ++dialogs_shown;
     if (dialog_answers.empty()) {
       ADD_FAILURE() << "the file dialog opened unexpectedly";
@@ -18,11 +18,11 @@ MainWindowTest::MainWindowTest() : runtime_(ProgramForms()) {
     const QString path = dialog_answers.front().value_or(QString());
     dialog_answers.pop_front();
     if (cancel) return std::nullopt;
-    return path;
+    return path.toStdU16String();
   });
   runtime_.SetExit([](int status) { ADD_FAILURE() << "the program tried to exit with " << status; });
   InstallRuntime(&spy_);
-  LoadWindow(kMainWindowId);
+  LoadWindow(kMainWindow.window);
 }
 
 MainWindowTest::~MainWindowTest() {
@@ -30,18 +30,25 @@ MainWindowTest::~MainWindowTest() {
   InstallRuntime(nullptr);
 }
 
-QWidget* MainWindowTest::window() const { return runtime_.Window(kMainWindowId); }
+QWidget* MainWindowTest::window() const { return adapter_.Window(kMainWindow.window); }
+
+QWidget* MainWindowTest::Widget(ControlAddress control) const {
+  const auto controls = MainWindowForm().controls();
+  for (std::size_t i = 0; i < controls.size(); ++i)
+    if (controls[i].id == control.control) return adapter_.Widget({control.window, static_cast<int>(i)});
+  return nullptr;
+}
 
 QAbstractButton* MainWindowTest::Button(ControlAddress control) const {
-  return qobject_cast<QAbstractButton*>(runtime_.Widget(control));
+  return qobject_cast<QAbstractButton*>(Widget(control));
 }
 
 QLineEdit* MainWindowTest::Edit(ControlAddress control) const {
-  return qobject_cast<QLineEdit*>(runtime_.Widget(control));
+  return qobject_cast<QLineEdit*>(Widget(control));
 }
 
 void MainWindowTest::Click(ControlAddress control) {
-  QWidget* widget = runtime_.Widget(control);
+  QWidget* widget = Widget(control);
   ASSERT_NE(widget, nullptr);
   QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
 }

@@ -12,7 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "runtime/qt/qt_runtime.h"
+#include "app/main_window_form.h"
+#include "app/entry.h"
+#include "runtime/qt/qt_adapter.h"
+#include "runtime/runtime_core.h"
 
 namespace corvane::testing {
 
@@ -58,16 +61,20 @@ class MainWindowTest : public ::testing::Test {
   std::deque<std::optional<QString>> dialog_answers;
   int dialogs_shown = 0;
 
-  qt::QtRuntime runtime_;
+  qt::QtAdapter adapter_;
+  RuntimeCore runtime_{ProgramForms(), adapter_};
   SpyRuntime spy_{runtime_};
+
+ public:
+  QWidget* Widget(ControlAddress control) const;
 };
 
 // The controls the checksum handlers do not name.
-inline constexpr ControlAddress 单选框1{0x52010001, 0x1601000b, TypeCode::RadioButton};
-inline constexpr ControlAddress 按钮1{0x52010001, 0x16010006, TypeCode::Button};
-inline constexpr ControlAddress 按钮2{0x52010001, 0x16010005, TypeCode::Button};
-inline constexpr ControlAddress 标签1{0x52010001, 0x16010008, TypeCode::Label};
-inline constexpr ControlAddress 标签2{0x52010001, 0x1601002b, TypeCode::Label};
+inline constexpr ControlAddress 单选框1 = kMainWindowForm.Address("单选框1");
+inline constexpr ControlAddress 按钮1 = kMainWindowForm.Address("按钮1");
+inline constexpr ControlAddress 按钮2 = kMainWindowForm.Address("按钮2");
+inline constexpr ControlAddress 标签1 = kMainWindowForm.Address("标签1");
+inline constexpr ControlAddress 标签2 = kMainWindowForm.Address("标签2");
 
 }  // namespace corvane::testing
 

@@ -32,7 +32,7 @@ TEST_F(StartUp, ShowsEveryControlInItsPlaceWithItsCaption) {
   EXPECT_EQ(window()->minimumSize(), window()->maximumSize()) << "the window is not resizable";
   for (const FormEntry& entry : MainWindowForm().controls()) {
     SCOPED_TRACE(entry.name);
-    QWidget* widget = runtime_.Widget({kMainWindowId, entry.id, entry.type});
+    QWidget* widget = Widget({kMainWindow.window, entry.id, entry.type});
     if (entry.type == TypeCode::CommonDialog) {
       EXPECT_EQ(widget, nullptr) << "the dialog takes no room in the window";
       continue;
@@ -70,7 +70,7 @@ QWidget* NextTabStop(QWidget* widget) {
 TEST_F(StartUp, TabGoesThroughTheControlsInScreenOrder) {
   const ControlAddress order[] = {单选框1, 单选框2, 编辑框1, 编辑框2, 按钮1, 按钮2, 单选框1};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-    EXPECT_EQ(NextTabStop(runtime_.Widget(order[i])), runtime_.Widget(order[i + 1])) << i;
+    EXPECT_EQ(NextTabStop(Widget(order[i])), Widget(order[i + 1])) << i;
 }
 
 TEST_F(StartUp, RadioButtonsNeverLeaveBothOrNeitherChecked) {

@@ -1,0 +1,245 @@
+#include "runtime/win32/win32_adapter.h"
+
+#include "runtime/win32/file_dialog.h"
+#include "runtime/win32/input_filter.h"
+#include "runtime/win32/window_builder.h"
+
+namespace corvane::win32 {
+
+namespace {
+
+std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
+
+std::u16string TextOf(HWND control) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return std::u16string(text.begin(), text.end());
+}
+
+// The clipboard's text whole: up to the end of its memory, not only to its
+// first zero, so that the core sees what it really holds.
+std::optional<std::u16string> ClipboardText(HWND owner) {
+  if (!OpenClipboard(owner)) return std::nullopt;
+  std::optional<std::u16string> text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* units = static_cast<const char16_t*>(GlobalLock(data))) {
+      text.emplace(units, GlobalSize(data) / sizeof(char16_t));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+}  // namespace
+
+Win32Adapter::Win32Adapter() {
+  // The system's Chinese interface font, 9 points.
+  font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
+}
+
+Win32Adapter::~Win32Adapter() {
+  // WM_DESTROY takes each window out of windows_, so walk a copy.
+  std::vector<HWND> open;
+  for (const auto& [id, built] : windows_) open.push_back(built.hwnd);
+  for (HWND hwnd : open) DestroyWindow(hwnd);
+  for (auto& [colour, brush] : brushes_) DeleteObject(brush);
+  DeleteObject(font_);
+}
+
+void Win32Adapter::BuildWindow(const Form& form) {
+  forms_[form.window_id] = &form;
+  Built& built = windows_[form.window_id];
+  built.controls.assign(form.controls().size(), nullptr);
+  // The window is known before its controls exist: messages that come
+  // while they are created find only those already built.
+  built.hwnd = CreateFormWindow(form, &WindowProc, this);
+  CreateFormControls(form, built.hwnd, font_, built.controls);
+  for (std::size_t i = 0; i < built.controls.size(); ++i) {
+    const FormEntry& entry = form.controls()[i];
+    if (entry.settings && entry.settings->background) built.background = entry.settings->background;
+    if (entry.type != TypeCode::EditBox || !built.controls[i]) continue;
+    SetWindowLongPtrW(built.controls[i], GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    edit_proc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(built.controls[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProc)));
+  }
+  ShowWindow(built.hwnd, SW_SHOWNORMAL);
+  UpdateWindow(built.hwnd);
+}
+
+HWND Win32Adapter::Window(std::uint32_t window) const {
+  const auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : it->second.hwnd;
+}
+
+HWND Win32Adapter::Control(ControlRef control) const {
+  const auto it = windows_.find(control.window);
+  if (it == windows_.end() || control.index < 0 || control.index >= static_cast<int>(it->second.controls.size()))
+    return nullptr;
+  return it->second.controls[control.index];
+}
+
+std::optional<ControlRef> Win32Adapter::ControlOf(HWND hwnd) const {
+  for (const auto& [id, built] : windows_) {
+    if (hwnd == built.hwnd) return ControlRef{id, -1};
+    for (std::size_t i = 0; i < built.controls.size(); ++i)
+      if (hwnd && built.controls[i] == hwnd) return ControlRef{id, static_cast<int>(i)};
+  }
+  return std::nullopt;
+}
+
+void Win32Adapter::CloseWindow(std::uint32_t window) {
+  if (HWND hwnd = Window(window)) DestroyWindow(hwnd);
+}
+
+bool Win32Adapter::IsOpen(std::uint32_t window) const { return Window(window) != nullptr; }
+
+std::u16string Win32Adapter::Text(ControlRef control) const {
+  HWND hwnd = Control(control);
+  return hwnd ? TextOf(hwnd) : std::u16string();
+}
+
+void Win32Adapter::SetText(ControlRef control, std::u16string_view text) {
+  if (HWND hwnd = Control(control)) SetWindowTextW(hwnd, Wide(text).c_str());
+}
+
+bool Win32Adapter::Enabled(ControlRef control) const {
+  HWND hwnd = Control(control);
+  return hwnd && IsWindowEnabled(hwnd);
+}
+
+void Win32Adapter::SetEnabled(ControlRef control, bool enabled) {
+  if (HWND hwnd = Control(control)) EnableWindow(hwnd, enabled);
+}
+
+bool Win32Adapter::Checked(ControlRef control) const {
+  HWND hwnd = Control(control);
+  return hwnd && SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32Adapter::SetChecked(ControlRef control, bool checked) {
+  if (HWND hwnd = Control(control)) SendMessageW(hwnd, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void Win32Adapter::SetTextColour(ControlRef control, std::optional<std::uint32_t> colour) {
+  HWND hwnd = Control(control);
+  if (!hwnd) return;
+  windows_.at(control.window).text_colours[control.index] = colour;
+  InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+std::optional<std::u16string> Win32Adapter::AskForFile(std::uint32_t window, std::u16string_view previous) {
+  const std::optional<std::wstring> chosen = AskForFileToOpen(Window(window), Wide(previous));
+  if (!chosen) return std::nullopt;
+  return std::u16string(chosen->begin(), chosen->end());
+}
+
+LRESULT CALLBACK Win32Adapter::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* adapter = reinterpret_cast<Win32Adapter*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (adapter) {
+    for (const auto& [id, built] : adapter->windows_)
+      if (built.hwnd == hwnd) return adapter->Handle(id, hwnd, message, wparam, lparam);
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+LRESULT Win32Adapter::Handle(std::uint32_t id, HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wparam) == BN_CLICKED) {
+        if (const auto control = ControlOf(reinterpret_cast<HWND>(lparam)); control && control->index >= 0)
+          events_->Clicked(*control);  // the window may be gone afterwards
+        return 0;
+      }
+      break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (const auto brush = Colour(windows_.at(id), reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam)))
+        return *brush;
+      break;
+    case WM_CLOSE:
+      events_->CloseRequested(id);
+      return 0;
+    case WM_DESTROY:
+      windows_.erase(id);
+      if (windows_.empty()) PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+// An edit box with a background of its own paints on it, in the text
+// colour the core last set (the system's by default).
+std::optional<LRESULT> Win32Adapter::Colour(Built& built, HWND control, HDC dc) {
+  const auto ref = ControlOf(control);
+  if (!ref || ref->index < 0 || !built.background) return std::nullopt;
+  const FormEntry& entry = forms_.at(ref->window)->controls()[ref->index];
+  if (!entry.settings || !entry.settings->background) return std::nullopt;
+  const std::optional<std::uint32_t> colour = built.text_colours[ref->index];
+  SetTextColor(dc, colour ? static_cast<COLORREF>(*colour) : GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, static_cast<COLORREF>(*entry.settings->background));
+  HBRUSH& brush = brushes_[*entry.settings->background];
+  if (!brush) brush = CreateSolidBrush(static_cast<COLORREF>(*entry.settings->background));
+  return reinterpret_cast<LRESULT>(brush);
+}
+
+LRESULT CALLBACK Win32Adapter::EditProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* adapter = reinterpret_cast<Win32Adapter*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message == WM_PASTE) {
+    adapter->Paste(hwnd);
+    return 0;
+  }
+  return CallWindowProcW(adapter->edit_proc_, hwnd, message, wparam, lparam);
+}
+
+// A paste goes in as the core says: whole, or not at all.
+void Win32Adapter::Paste(HWND edit) {
+  const auto control = ControlOf(edit);
+  if (!control || !IsWindowEnabled(edit) || (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY)) return;
+  const std::optional<std::u16string> clipboard = ClipboardText(edit);
+  if (!clipboard) return;
+  const std::optional<std::u16string> text = events_->Pasted(*control, *clipboard);
+  if (text) SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Wide(*text).c_str()));
+}
+
+bool Win32Adapter::Intercept(const MSG& message) {
+  const auto control = ControlOf(message.hwnd);
+  if (blocked_) return BlockedInput(message, control, *events_);
+  return control && CoreKey(message, *control, *events_);
+}
+
+bool Win32Adapter::Dispatch(MSG& message) {
+  if (Intercept(message)) return true;
+  // The dialog manager gives Tab and the arrow keys their meaning.
+  HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  if (root && ControlOf(root) && IsDialogMessageW(root, &message)) return true;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+  return true;
+}
+
+void Win32Adapter::RunPendingEvents() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // for the message loop, later
+      return;
+    }
+    Dispatch(message);
+  }
+}
+
+void Win32Adapter::RunLoop() {
+  if (windows_.empty()) return;
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
+}
+
+void Win32Adapter::Exit(int status) { ExitProcess(static_cast<UINT>(status)); }
+
+}  // namespace corvane::win32
