@@ -17,8 +17,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "MD5 digest of a typed text (as GBK bytes)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Beside the libraries it links: Qt's X11 platform plugin and a CJK font.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk")
+# Beside the libraries it links: Qt's X11 platform plugin, Qt's own Chinese
+# texts (its file dialog) and a CJK font.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-wqy-microhei | fonts-noto-cjk")
 set(CPACK_STRIP_FILES ON)
 # Only the program's own component: no test or benchmark goes in.
 set(CPACK_COMPONENTS_ALL Unspecified)

@@ -15,7 +15,7 @@ install_packages() {
 }
 
 # What building and running the Linux program needs.
-BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-wqy-microhei)
+BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-wqy-microhei qt6-translations-l10n)
 
 # What the tests need besides: GoogleTest, OpenSSL and Qt's MD5 as oracles,
 # glibc's iconv, an X server with xdotool for the end-to-end runs, clang for

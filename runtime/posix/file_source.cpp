@@ -32,12 +32,11 @@ class PosixFile final : public FileSource {
   std::uint64_t size_;
 };
 
-const char* MessageForOpenError(int error, const std::string& utf8_name) {
+const char* MessageForOpenError(int error) {
   switch (error) {
     case ENOENT:
     case ENOTDIR:
-      // A name the file dialog could not decode holds U+FFFD and names no file.
-      return utf8_name.find("\xEF\xBF\xBD") != std::string::npos ? messages::kUnreadableName : messages::kNotFound;
+      return messages::kNotFound;
     case EACCES:
     case EPERM:
       return messages::kNoPermission;
@@ -56,7 +55,7 @@ OpenedFile OpenFileSource(std::string_view cp936_name) {
   // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; the file
   // is checked to be regular before a byte is read.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return MessageForOpenError(errno, path);
+  if (fd < 0) return MessageForOpenError(errno);
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     const bool folder = S_ISDIR(info.st_mode);

@@ -1,7 +1,9 @@
 #include "runtime/qt/input_filter.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QWidget>
 #include <optional>
 
@@ -63,7 +65,17 @@ InputFilter::~InputFilter() { qApp->removeEventFilter(this); }
 bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
   if (blocked_) return Blocked(watched, event);
   if (event->type() == QEvent::KeyPress) return Key(watched, event);
+  if (event->type() == QEvent::MouseButtonRelease) ReportClick(watched, *static_cast<QMouseEvent*>(event));
   return false;
+}
+
+// A click on a label or into an edit box is reported too, for the core to
+// run whatever the form binds to it; buttons report their own clicks.
+void InputFilter::ReportClick(QObject* watched, const QMouseEvent& event) {
+  const auto control = ControlOf(watched);
+  if (!control || control->index < 0 || event.button() != Qt::LeftButton) return;
+  if (qobject_cast<QAbstractButton*>(watched)) return;
+  events_.Clicked(*control);
 }
 
 bool InputFilter::Key(QObject* watched, QEvent* event) {

@@ -3,6 +3,7 @@
 // (Enter, Space, Esc) go to the core first; while input is blocked, no key,
 // click or wheel reaches any widget, and keys and clicks are only reported.
 
+#include <QMouseEvent>
 #include <QObject>
 
 #include "runtime/adapter.h"
@@ -20,6 +21,7 @@ class InputFilter final : public QObject {
 
  private:
   bool Key(QObject* watched, QEvent* event);
+  void ReportClick(QObject* watched, const QMouseEvent& event);
   bool Blocked(QObject* watched, QEvent* event);
 
   AdapterEvents& events_;

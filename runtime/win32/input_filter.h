@@ -15,6 +15,9 @@ namespace corvane::win32 {
 // True when the message must go no further. `control` is the form control
 // the message is for, if any.
 bool BlockedInput(const MSG& message, std::optional<ControlRef> control, AdapterEvents& events);
+// A click on a label or into an edit box is reported too, for the core to
+// run whatever the form binds to it; buttons report their own clicks.
+void ReportClick(const MSG& message, ControlRef control, AdapterEvents& events);
 bool CoreKey(const MSG& message, ControlRef control, AdapterEvents& events);
 
 }  // namespace corvane::win32

@@ -31,6 +31,23 @@ std::optional<std::u16string> ClipboardText(HWND owner) {
   return text;
 }
 
+bool ChangesText(UINT message) {
+  switch (message) {
+    case WM_KEYDOWN:
+    case WM_CHAR:
+    case WM_IME_CHAR:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+    case EM_REPLACESEL:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 Win32Adapter::Win32Adapter() {
@@ -190,6 +207,9 @@ std::optional<LRESULT> Win32Adapter::Colour(Built& built, HWND control, HDC dc) 
 
 LRESULT CALLBACK Win32Adapter::EditProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* adapter = reinterpret_cast<Win32Adapter*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  // Keys and edits that another program sends straight to the box, not
+  // through the queue, are kept out too while input is blocked.
+  if (adapter->blocked_ && ChangesText(message)) return 0;
   if (message == WM_PASTE) {
     adapter->Paste(hwnd);
     return 0;
@@ -210,7 +230,9 @@ void Win32Adapter::Paste(HWND edit) {
 bool Win32Adapter::Intercept(const MSG& message) {
   const auto control = ControlOf(message.hwnd);
   if (blocked_) return BlockedInput(message, control, *events_);
-  return control && CoreKey(message, *control, *events_);
+  if (!control) return false;
+  ReportClick(message, *control, *events_);
+  return CoreKey(message, *control, *events_);
 }
 
 bool Win32Adapter::Dispatch(MSG& message) {

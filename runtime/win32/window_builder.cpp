@@ -24,7 +24,7 @@ struct ControlClass {
 
 ControlClass ClassOf(TypeCode type) {
   switch (type) {
-    case TypeCode::Label: return {L"STATIC", SS_LEFT, 0};
+    case TypeCode::Label: return {L"STATIC", SS_LEFT | SS_NOTIFY, 0};  // takes the mouse, like the others
     case TypeCode::Button: return {L"BUTTON", BS_PUSHBUTTON, 0};
     case TypeCode::RadioButton: return {L"BUTTON", BS_RADIOBUTTON, 0};  // checked by the core alone
     case TypeCode::EditBox: return {L"EDIT", ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE};

@@ -30,7 +30,7 @@ done
 [ "$(dpkg-deb -f "$deb" Package)" = corvane ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-wqy-microhei; do
+for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n fonts-wqy-microhei; do
   grep -q "$dependency" <<<"$depends" || fail "no dependency on $dependency: $depends"
 done
 echo "ok: the package holds what it should: $depends"
