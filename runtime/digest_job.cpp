@@ -28,10 +28,6 @@ DigestJob::DigestJob(const Value& bytes) : bytes_(bytes) {
 
 DigestJob::~DigestJob() = default;
 
-double DigestJob::Fraction() const {
-  return total_ == 0 ? 1.0 : static_cast<double>(done_bytes_) / static_cast<double>(total_);
-}
-
 void DigestJob::Step() {
   if (done_) return;
   if (reader_) {
@@ -44,17 +40,16 @@ void DigestJob::Step() {
   done_ = done_bytes_ == total_;
 }
 
-// The file must end where its size said it would: a file cut short or grown
-// while it is read has no honest digest.
+// A file is read to its end, whatever its size said. Its digest is honest
+// only if the system still says of it at the end what it said at the open:
+// a file rewritten, grown or cut short meanwhile has none.
 void DigestJob::StepFile() {
   const ChunkReader::Chunk chunk = reader_->Next();
   if (chunk.failed) {
     failure_ = messages::kReadError, done_ = true;
   } else if (chunk.data.empty()) {
-    if (done_bytes_ != total_) failure_ = messages::kChangedWhileRead;
+    if (!bytes_.file()->Unchanged()) failure_ = messages::kChangedWhileRead;
     done_ = true;
-  } else if (done_bytes_ + chunk.data.size() > total_) {
-    failure_ = messages::kChangedWhileRead, done_ = true;
   } else {
     md5_.Update(chunk.data);
     done_bytes_ += chunk.data.size();

@@ -22,8 +22,10 @@ class DigestJob {
   bool Done() const { return done_; }
   // Digests the next chunk.
   void Step();
-  // The share of the input digested so far, from 0 to 1.
-  double Fraction() const;
+  // The bytes digested so far, and how many the input said it holds (for a
+  // file, what the system said: the file may hold more or fewer).
+  std::uint64_t done_bytes() const { return done_bytes_; }
+  std::uint64_t expected_bytes() const { return total_; }
   // The digest as 32 lowercase hexadecimal digits, or a failure; once done.
   Value* Finish();
 

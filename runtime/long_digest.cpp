@@ -18,8 +18,9 @@ constexpr auto kRepaint = std::chrono::milliseconds(40);
 
 }  // namespace
 
-std::string ProgressText(double fraction) {
-  return messages::kInProgress + std::to_string(static_cast<int>(fraction * 100)) + "%";
+std::string ProgressText(std::uint64_t done, std::uint64_t expected) {
+  if (expected == 0 || done > expected) return messages::kInProgressRead + std::to_string(done >> 20) + " MiB";
+  return messages::kInProgress + std::to_string(done * 100 / expected) + "%";
 }
 
 Value* DigestWithPump(const Value& bytes, DigestPump& pump) {
@@ -29,13 +30,13 @@ Value* DigestWithPump(const Value& bytes, DigestPump& pump) {
   if (job.Done()) return job.Finish();
 
   pump.Begin();
-  pump.ShowProgress(job.Fraction());
+  pump.ShowProgress(ProgressText(job.done_bytes(), job.expected_bytes()));
   bool going = pump.RunEvents();
   Clock::time_point painted = Clock::now();
   while (going && !job.Done()) {
     job.Step();
     if (Clock::now() - painted < kRepaint) continue;
-    pump.ShowProgress(job.Fraction());
+    pump.ShowProgress(ProgressText(job.done_bytes(), job.expected_bytes()));
     going = pump.RunEvents();
     painted = Clock::now();
   }

@@ -22,5 +22,7 @@ inline constexpr char kInternalError[] = "无法计算：程序内部错误";
 inline constexpr char kPasteHasZero[] = "未粘贴：粘贴的文字含有空字符（U+0000）";
 // Shown while a long digest runs, before the share done ("42%").
 inline constexpr char kInProgress[] = "正在计算…";
+// The same, where the file's size says nothing true: before the amount read.
+inline constexpr char kInProgressRead[] = "正在计算…已读取 ";
 
 }  // namespace corvane::messages

@@ -30,7 +30,7 @@ class RuntimeCore::Pump final : public DigestPump {
     core_.cancel_ = false;
     core_.adapter_.BlockInput(true);
   }
-  void ShowProgress(double fraction) override { core_.ShowMessage(window_, ProgressText(fraction).c_str(), false); }
+  void ShowProgress(const std::string& utf8_text) override { core_.ShowMessage(window_, utf8_text.c_str(), false); }
   bool RunEvents() override {
     core_.adapter_.RunPendingEvents();
     return !core_.cancel_ && core_.adapter_.IsOpen(window_);

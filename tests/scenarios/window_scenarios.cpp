@@ -14,7 +14,7 @@
 #include "runtime/md5.h"
 #include "runtime/messages.h"
 #include "tests/scenarios/window_driver.h"
-#include "tests/slow_file.h"
+#include "tests/scripted_files.h"
 
 namespace corvane::testing {
 namespace {
@@ -60,9 +60,10 @@ struct SlowDigest {
   bool failure_colour_meanwhile = false;
 };
 
-void UseSlowFile(WindowDriver& w, SlowDigest& slow) {
-  w.core().SetFileOpener([&slow](std::string_view) -> OpenedFile {
-    return std::make_unique<SlowFile>(kSlowSize, std::chrono::milliseconds(40), slow.reads);
+// `said_size`: what the system says the file holds.
+void UseSlowFile(WindowDriver& w, SlowDigest& slow, std::uint64_t said_size = kSlowSize) {
+  w.core().SetFileOpener([&slow, said_size](std::string_view) -> OpenedFile {
+    return std::make_unique<SlowFile>(kSlowSize, std::chrono::milliseconds(40), slow.reads, said_size);
   });
   ChooseFile(w, u"/scripted/slow file");
 }
@@ -244,6 +245,47 @@ void AQuickDigestShowsNoProgress(WindowDriver& w) {
   EXPECT_EQ(Calculate(w), Md5Hex(PatternBytes(1 << 20)));
 }
 
+// Files of /proc say they hold nothing; those of /sys, 4096 bytes.
+void AFileIsReadToItsEndWhateverItsSizeSays(WindowDriver& w) {
+  for (const std::uint64_t said : {0u, 4096u, 3u}) {
+    w.core().SetFileOpener([said](std::string_view) -> OpenedFile {
+      return std::make_unique<ScriptedFile>("Linux version 6.1.0\n", said);
+    });
+    ChooseFile(w, u"/proc/version");
+    EXPECT_EQ(Calculate(w), Md5Hex("Linux version 6.1.0\n")) << "said " << said;
+    EXPECT_FALSE(w.InFailureColour("编辑框2"));
+  }
+}
+
+void AFileThatChangesWhileItIsReadHasNoDigest(WindowDriver& w) {
+  const struct {
+    Change change;
+    const char* message;
+  } cases[] = {
+      {Change::RewriteInPlace, messages::kChangedWhileRead},
+      {Change::Append, messages::kChangedWhileRead},
+      {Change::Truncate, messages::kChangedWhileRead},
+      {Change::ReadError, messages::kReadError},
+  };
+  for (const auto& c : cases) {
+    w.core().SetFileOpener([change = c.change](std::string_view) -> OpenedFile {
+      return std::make_unique<ScriptedFile>(std::string(3 << 20, 'x'), 3 << 20, change);
+    });
+    ChooseFile(w, u"/scripted/changing");
+    EXPECT_EQ(Calculate(w), Says(c.message)) << static_cast<int>(c.change);
+    EXPECT_TRUE(w.InFailureColour("编辑框2"));
+  }
+}
+
+void ALongDigestOfAFileOfUnknownSizeShowsTheAmountRead(WindowDriver& w) {
+  SlowDigest slow;
+  UseSlowFile(w, slow, 0);
+  CalculateAndMeanwhile(w, slow, [] {});
+  EXPECT_TRUE(StartsWith(slow.seen_meanwhile, Says(messages::kInProgressRead))) << "the amount read, not a share";
+  EXPECT_EQ(slow.seen_meanwhile.substr(slow.seen_meanwhile.size() - 4), u" MiB");
+  EXPECT_EQ(w.Text("编辑框2"), Md5Hex(PatternBytes(kSlowSize)));
+}
+
 void EnterInTheInputCalculates(WindowDriver& w) {
   w.Type("编辑框1", u"abc");
   w.PressKey("编辑框1", Key::Enter);
@@ -338,6 +380,9 @@ const Scenario kScenarios[] = {
     {"ClosingTheWindowStopsADigestAndEndsTheLoop", ClosingTheWindowStopsADigestAndEndsTheLoop},
     {"ProgressAfterAFailureIsInTheOrdinaryColour", ProgressAfterAFailureIsInTheOrdinaryColour},
     {"AQuickDigestShowsNoProgress", AQuickDigestShowsNoProgress},
+    {"AFileIsReadToItsEndWhateverItsSizeSays", AFileIsReadToItsEndWhateverItsSizeSays},
+    {"AFileThatChangesWhileItIsReadHasNoDigest", AFileThatChangesWhileItIsReadHasNoDigest},
+    {"ALongDigestOfAFileOfUnknownSizeShowsTheAmountRead", ALongDigestOfAFileOfUnknownSizeShowsTheAmountRead},
     {"EnterInTheInputCalculates", EnterInTheInputCalculates},
     {"EnterOrSpacePressesTheFocusedButton", EnterOrSpacePressesTheFocusedButton},
     {"APasteWithLineBreaksIsTakenWhole", APasteWithLineBreaksIsTakenWhole},

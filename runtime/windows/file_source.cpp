@@ -2,20 +2,39 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "runtime/file_source.h"
 #include "runtime/messages.h"
-#include "runtime/win32/wide_text.h"
+#include "runtime/cp936.h"
 
 namespace corvane {
 
 namespace {
 
+std::wstring ToWide(std::string_view cp936) {
+  const std::u16string text = cp936::ToUtf16(cp936);
+  return std::wstring(text.begin(), text.end());
+}
+
+// What the system says of a file that a change would alter: which volume
+// and file it is, its size, and when it was last written. A change within
+// one tick of the file system's clock that keeps the size cannot be seen.
+bool SameState(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b) {
+  return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+         a.nFileIndexLow == b.nFileIndexLow && a.nFileSizeHigh == b.nFileSizeHigh &&
+         a.nFileSizeLow == b.nFileSizeLow && a.ftLastWriteTime.dwLowDateTime == b.ftLastWriteTime.dwLowDateTime &&
+         a.ftLastWriteTime.dwHighDateTime == b.ftLastWriteTime.dwHighDateTime;
+}
+
 class Win32File final : public FileSource {
  public:
-  Win32File(HANDLE file, std::uint64_t size) : file_(file), size_(size) {}
+  Win32File(HANDLE file, const BY_HANDLE_FILE_INFORMATION& opened) : file_(file), opened_(opened) {}
   ~Win32File() override { CloseHandle(file_); }
 
-  std::uint64_t size() const override { return size_; }
+  std::uint64_t size() const override {
+    return (static_cast<std::uint64_t>(opened_.nFileSizeHigh) << 32) | opened_.nFileSizeLow;
+  }
 
   std::int64_t Read(std::uint64_t offset, std::span<std::uint8_t> buffer) override {
     OVERLAPPED at{};
@@ -27,9 +46,14 @@ class Win32File final : public FileSource {
     return GetLastError() == ERROR_HANDLE_EOF ? 0 : -1;
   }
 
+  bool Unchanged() const override {
+    BY_HANDLE_FILE_INFORMATION now{};
+    return GetFileInformationByHandle(file_, &now) && SameState(opened_, now);
+  }
+
  private:
   HANDLE file_;
-  std::uint64_t size_;
+  BY_HANDLE_FILE_INFORMATION opened_;
 };
 
 const char* MessageForOpenError(DWORD error, const std::wstring& path) {
@@ -55,18 +79,22 @@ const char* MessageForOpenError(DWORD error, const std::wstring& path) {
 
 OpenedFile OpenFileSource(std::string_view cp936_name) {
   if (cp936_name.empty()) return messages::kNoFileChosen;
-  const std::wstring path = win32::ToWide(cp936_name);
+  const std::wstring path = ToWide(cp936_name);
   // Others may go on reading, writing or even deleting it; a change while it
-  // is read is caught by its size.
+  // is read is caught by what the system says of it before and after.
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) return MessageForOpenError(GetLastError(), path);
-  LARGE_INTEGER size{};
-  if (GetFileType(file) != FILE_TYPE_DISK || !GetFileSizeEx(file, &size)) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (GetFileType(file) != FILE_TYPE_DISK) {
     CloseHandle(file);
     return messages::kNotRegular;
   }
-  return std::make_unique<Win32File>(file, static_cast<std::uint64_t>(size.QuadPart));
+  if (!GetFileInformationByHandle(file, &info)) {
+    CloseHandle(file);
+    return messages::kReadError;
+  }
+  return std::make_unique<Win32File>(file, info);
 }
 
 }  // namespace corvane
