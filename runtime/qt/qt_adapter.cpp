@@ -2,12 +2,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStyle>
 #include <cstdlib>
+#include <memory>
 
 #include "runtime/qt/file_dialog.h"
-#include "runtime/qt/input_filter.h"
 #include "runtime/qt/window_builder.h"
 
 namespace corvane::qt {
@@ -18,23 +22,42 @@ QString FromU16(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
 
-QColor FromColourRef(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+std::optional<Key> KeyOf(const QKeyEvent& event) {
+  if (event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) return std::nullopt;
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return Key::Enter;
+    case Qt::Key_Space: return Key::Space;
+    case Qt::Key_Escape: return Key::Escape;
+    default: return std::nullopt;
+  }
+}
+
+bool IsInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::KeyPress: case QEvent::KeyRelease: case QEvent::ShortcutOverride: case QEvent::Shortcut:
+    case QEvent::MouseButtonPress: case QEvent::MouseButtonRelease: case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel: case QEvent::ContextMenu: case QEvent::InputMethod: case QEvent::TouchBegin:
+    case QEvent::TouchUpdate: case QEvent::TouchEnd: case QEvent::DragEnter: case QEvent::DragMove:
+    case QEvent::Drop:
+      return true;
+    default:
+      return false;
+  }
+}
 
 }  // namespace
 
-QtAdapter::QtAdapter() = default;
+QtAdapter::QtAdapter() { qApp->installEventFilter(this); }
 
 QtAdapter::~QtAdapter() {
-  filter_.reset();
+  qApp->removeEventFilter(this);
   for (auto& [id, built] : windows_) delete built.window.data();
 }
 
 void QtAdapter::BuildWindow(const Form& form) {
-  if (!filter_) filter_ = std::make_unique<InputFilter>(*events_);
-  BuiltForm built = BuildFormWindow(form, *events_);
-  Built& kept = windows_[form.window_id];
-  kept.window = built.window;
-  kept.controls.assign(built.controls.begin(), built.controls.end());
+  const BuiltForm built = BuildFormWindow(form, *events_);
+  windows_[form.window_id] = Built{built.window, {built.controls.begin(), built.controls.end()}};
   built.window->show();
 }
 
@@ -51,12 +74,15 @@ QWidget* QtAdapter::Widget(ControlRef control) const {
 }
 
 void QtAdapter::CloseWindow(std::uint32_t window) {
-  if (auto* form_window = qobject_cast<FormWindow*>(Window(window))) form_window->CloseNow();
+  const auto it = windows_.find(window);
+  if (it == windows_.end() || it->second.closing) return;
+  it->second.closing = true;
+  if (!it->second.asking && it->second.window) it->second.window->close();  // else the asked close goes through
 }
 
 bool QtAdapter::IsOpen(std::uint32_t window) const {
-  const auto* form_window = qobject_cast<FormWindow*>(Window(window));
-  return form_window && !form_window->closing();
+  const auto it = windows_.find(window);
+  return it != windows_.end() && it->second.window && !it->second.closing;
 }
 
 std::u16string QtAdapter::Text(ControlRef control) const {
@@ -65,16 +91,13 @@ std::u16string QtAdapter::Text(ControlRef control) const {
 }
 
 void QtAdapter::SetText(ControlRef control, std::u16string_view text) {
-  auto* edit = qobject_cast<QLineEdit*>(Widget(control));
-  if (!edit) return;
-  edit->setText(FromU16(text));
-  edit->setCursorPosition(0);
+  if (auto* edit = qobject_cast<QLineEdit*>(Widget(control))) {
+    edit->setText(FromU16(text));
+    edit->setCursorPosition(0);
+  }
 }
 
-bool QtAdapter::Enabled(ControlRef control) const {
-  const QWidget* widget = Widget(control);
-  return widget && widget->isEnabled();
-}
+bool QtAdapter::Enabled(ControlRef control) const { return Widget(control) && Widget(control)->isEnabled(); }
 
 void QtAdapter::SetEnabled(ControlRef control, bool enabled) {
   if (QWidget* widget = Widget(control)) widget->setEnabled(enabled);
@@ -93,19 +116,15 @@ void QtAdapter::SetTextColour(ControlRef control, std::optional<std::uint32_t> c
   QWidget* widget = Widget(control);
   if (!widget) return;
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::Text,
-                   colour ? FromColourRef(*colour) : widget->style()->standardPalette().color(QPalette::Text));
+  const std::uint32_t bgr = colour.value_or(0);
+  palette.setColor(QPalette::Text, colour ? QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF)
+                                          : widget->style()->standardPalette().color(QPalette::Text));
   widget->setPalette(palette);
 }
 
 std::optional<std::u16string> QtAdapter::AskForFile(std::uint32_t window, std::u16string_view previous) {
   const std::optional<QString> chosen = AskForFileToOpen(Window(window), FromU16(previous));
-  if (!chosen) return std::nullopt;
-  return chosen->toStdU16String();
-}
-
-void QtAdapter::BlockInput(bool blocked) {
-  if (filter_) filter_->SetBlocked(blocked);
+  return chosen ? std::optional(chosen->toStdU16String()) : std::nullopt;
 }
 
 void QtAdapter::RunPendingEvents() { QApplication::processEvents(); }
@@ -113,5 +132,90 @@ void QtAdapter::RunPendingEvents() { QApplication::processEvents(); }
 void QtAdapter::RunLoop() { QApplication::exec(); }
 
 void QtAdapter::Exit(int status) { std::exit(status); }
+
+// ---- The user's input, on its way to the widgets
+
+bool QtAdapter::eventFilter(QObject* watched, QEvent* event) {
+  const auto control = ControlOf(watched);
+  if (event->type() == QEvent::Close) return control && control->index < 0 && CloseAsked(control->window, event);
+  if (blocked_) return Blocked(watched, event);
+  if (!control) return false;  // not a widget of a form (a dialog of the system's)
+  auto* widget = static_cast<QWidget*>(watched);
+  const bool edit = qobject_cast<QLineEdit*>(watched) != nullptr;
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      return KeyPressed(*control, *static_cast<QKeyEvent*>(event));
+    case QEvent::ContextMenu:
+      if (!edit) return false;
+      ShowContextMenu(widget, *control, static_cast<QContextMenuEvent*>(event)->globalPos());
+      return true;
+    case QEvent::MouseButtonRelease: {
+      const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+      // The X11 selection, pasted with the middle button, passes the core too.
+      if (edit && button == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+        Paste(widget, *control, QClipboard::Selection);
+        return true;
+      }
+      // A click on a label or into an edit box goes to the core too, to run
+      // whatever the form binds to it; buttons report their own clicks.
+      if (button == Qt::LeftButton && control->index >= 0 && !qobject_cast<QAbstractButton*>(watched))
+        events_->Clicked(*control);
+      return false;
+    }
+    default:
+      return false;
+  }
+}
+
+bool QtAdapter::KeyPressed(ControlRef control, QKeyEvent& key) {
+  if (key.matches(QKeySequence::Paste) && qobject_cast<QLineEdit*>(Widget(control))) {
+    Paste(Widget(control), control, QClipboard::Clipboard);
+    return true;
+  }
+  const auto meaning = KeyOf(key);
+  return meaning && events_->KeyPressed(control, *meaning);
+}
+
+// Nothing reaches a widget; keys, and releases of the mouse over a control,
+// are reported, so that Esc and the cancel button can stop what runs.
+bool QtAdapter::Blocked(QObject* watched, QEvent* event) {
+  // Qt's own windows hand input on to the widgets, where it stops.
+  if (!watched->isWidgetType() || !IsInput(event->type())) return false;
+  const auto control = ControlOf(watched) ? ControlOf(watched) : ControlOf(static_cast<QWidget*>(watched)->window());
+  if (event->type() == QEvent::KeyPress && control) {
+    if (const auto key = KeyOf(*static_cast<QKeyEvent*>(event))) events_->KeyPressed(*control, *key);
+  }
+  if (event->type() == QEvent::MouseButtonRelease && control && control->index >= 0) events_->Clicked(*control);
+  return true;
+}
+
+// The core decides: it may first stop a digest, and close afterwards.
+bool QtAdapter::CloseAsked(std::uint32_t window, QEvent* event) {
+  Built& built = windows_.at(window);
+  if (built.closing) return false;
+  built.asking = true;
+  events_->CloseRequested(window);
+  built.asking = false;
+  if (built.closing) return false;
+  event->ignore();
+  return true;
+}
+
+void QtAdapter::ShowContextMenu(QWidget* edit, ControlRef control, const QPoint& at) {
+  std::unique_ptr<QMenu> menu(static_cast<QLineEdit*>(edit)->createStandardContextMenu());
+  if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+    paste->disconnect();
+    connect(paste, &QAction::triggered, this, [=, this] { Paste(edit, control, QClipboard::Clipboard); });
+  }
+  menu->exec(at);
+}
+
+// A paste goes in as the core says: whole, or not at all.
+void QtAdapter::Paste(QWidget* edit, ControlRef control, int mode) {
+  auto* line = static_cast<QLineEdit*>(edit);
+  if (line->isReadOnly() || !line->isEnabled()) return;
+  const QString clipboard = QApplication::clipboard()->text(static_cast<QClipboard::Mode>(mode));
+  if (const auto text = events_->Pasted(control, clipboard.toStdU16String())) line->insert(FromU16(*text));
+}
 
 }  // namespace corvane::qt

@@ -72,13 +72,13 @@ void MainWindowTest::Type(ControlAddress control, const QString& text) {
 
 }  // namespace corvane::testing
 
-#include "runtime/qt/qt_text.h"
+#include "runtime/cp936.h"
 
 namespace corvane::testing {
 
 QString DialogFileName() {
   Owned name{ReadProperty(通用对话框1, Property::FileName).value};
-  return name.IsNull() ? QString() : qt::ToQString(name.get()->data());
+  return name.IsNull() ? QString() : QString::fromStdU16String(cp936::ToUtf16(name.get()->data()));
 }
 
 }  // namespace corvane::testing
