@@ -47,7 +47,7 @@ inline constexpr FormEntry kEntries[] = {
 
 }  // namespace main_window_form
 
-inline constexpr Form kMainWindowForm{0x52010001, main_window_form::kEntries, "按钮1", "按钮2"};
+inline constexpr Form kMainWindowForm{0x52010001, main_window_form::kEntries, "按钮1", "按钮2", "单选框2"};
 inline constexpr ControlAddress kMainWindow = kMainWindowForm.Address("MainWindow");
 
 inline const Form& MainWindowForm() { return kMainWindowForm; }

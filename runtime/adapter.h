@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/form.h"
 
@@ -38,7 +39,14 @@ class AdapterEvents {
   virtual std::optional<std::u16string> Pasted(ControlRef control, std::u16string_view text) = 0;
   // The user asks to close the window from its frame.
   virtual void CloseRequested(std::uint32_t window) = 0;
+  // The text of an edit box changed (by the user, or by the program).
+  virtual void Edited(ControlRef control) = 0;
+  // Files (or folders) dropped on the window: their paths.
+  virtual void Dropped(std::uint32_t window, const std::vector<std::u16string>& paths) = 0;
 };
+
+// How a digest shows: as it is, agreeing with the expected one, not.
+enum class Mark { None, Match, Mismatch };
 
 class Adapter {
  public:
@@ -58,6 +66,13 @@ class Adapter {
   virtual void SetChecked(ControlRef control, bool checked) = 0;
   // The text colour, 0xBBGGRR; nullopt: the system's.
   virtual void SetTextColour(ControlRef control, std::optional<std::uint32_t> colour) = 0;
+  // A mark beside an edit box's text (not part of it), and the words of its
+  // tooltip and accessible description (empty: none).
+  virtual void Decorate(ControlRef control, Mark mark, std::u16string_view description) = 0;
+  // The grey hint an empty edit box shows.
+  virtual void SetHint(ControlRef control, std::u16string_view hint) = 0;
+  // The clipboard's text when another program put it there; else nullopt.
+  virtual std::optional<std::u16string> ForeignClipboardText() const = 0;
 
   // The system's open-file dialog over `window`; nullopt when cancelled.
   virtual std::optional<std::u16string> AskForFile(std::uint32_t window, std::u16string_view previous) = 0;

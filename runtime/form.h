@@ -58,6 +58,9 @@ struct Form {
   // first; while a long operation runs, the second (like Esc) stops it.
   const char* enter_button = nullptr;
   const char* cancel_button = nullptr;
+  // The control whose click asks for a file: a file dropped on the window
+  // (or given at start) is chosen through it, then the enter button pressed.
+  const char* file_choice = nullptr;
 
   constexpr const FormEntry& window() const { return entries.front(); }
   constexpr std::span<const FormEntry> controls() const { return entries.subspan(1); }

@@ -23,10 +23,11 @@ std::string ProgressText(std::uint64_t done, std::uint64_t expected) {
   return messages::kInProgress + std::to_string(done * 100 / expected) + "%";
 }
 
-Value* DigestWithPump(const Value& bytes, DigestPump& pump) {
+Value* DigestWithPump(const Value& bytes, DigestPump& pump, std::uint64_t* digested) {
   DigestJob job(bytes);
   const Clock::time_point start = Clock::now();
   while (!job.Done() && Clock::now() - start < kQuiet) job.Step();
+  if (digested) *digested = job.done_bytes();
   if (job.Done()) return job.Finish();
 
   pump.Begin();
@@ -41,6 +42,7 @@ Value* DigestWithPump(const Value& bytes, DigestPump& pump) {
     painted = Clock::now();
   }
   if (!going) return Value::NewFailure(cp936::FromUtf8(messages::kCancelled));
+  if (digested) *digested = job.done_bytes();
   return job.Finish();
 }
 

@@ -27,6 +27,7 @@ class DigestPump {
 std::string ProgressText(std::uint64_t done, std::uint64_t expected);
 
 // The digest text, a failure, or the failure that says it was cancelled.
-Value* DigestWithPump(const Value& bytes, DigestPump& pump);
+// `digested`, when given, receives the number of bytes digested.
+Value* DigestWithPump(const Value& bytes, DigestPump& pump, std::uint64_t* digested = nullptr);
 
 }  // namespace corvane

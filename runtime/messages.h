@@ -20,6 +20,11 @@ inline constexpr char kOutOfResources[] = "无法计算：系统资源不足";
 inline constexpr char kInternalError[] = "无法计算：程序内部错误";
 // A paste that would lose part of itself is not taken.
 inline constexpr char kPasteHasZero[] = "未粘贴：粘贴的文字含有空字符（U+0000）";
+// Checking a digest against the expected one, and files dropped on the window.
+inline constexpr char kExpectedHint[] = "可在此粘贴预期的 MD5 值，计算后核对";
+inline constexpr char kStale[] = "输入已改变：这是之前输入的摘要，请重新计算。";
+inline constexpr char kDropOneFile[] = "一次只能拖入一个文件";
+inline constexpr char kDropFolder[] = "拖入的是文件夹，请拖入一个文件";
 // Shown while a long digest runs, before the share done ("42%").
 inline constexpr char kInProgress[] = "正在计算…";
 // The same, where the file's size says nothing true: before the amount read.

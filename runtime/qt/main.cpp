@@ -1,11 +1,13 @@
-// The Linux program: Qt loads, the runtime core is installed on the Qt
-// binding, the program's entry routine runs.
+// The Linux program: the command line is read, Qt loads, the runtime core
+// is installed on the Qt binding, the program's entry routine runs.
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/command_line.h"
 #include "app/entry.h"
 #include "runtime/qt/file_dialog.h"
 #include "runtime/qt/qt_adapter.h"
@@ -17,9 +19,26 @@ bool HasDisplay() {
   return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
 }
 
+// A name that is not UTF-8 keeps U+FFFD where it cannot be decoded, and
+// is then said to be unreadable.
+corvane::CommandLine ReadCommandLine(int argc, char** argv) {
+  std::vector<std::u16string> arguments;
+  for (int i = 1; i < argc; ++i) arguments.push_back(QFile::decodeName(argv[i]).toStdU16String());
+  return corvane::ParseCommandLine(arguments);
+}
+
 }  // namespace
 
-int main(int, char** argv) {
+int main(int argc, char** argv) {
+  const corvane::CommandLine line = ReadCommandLine(argc, argv);
+  switch (line.action) {
+    case corvane::CommandLine::Action::Help: std::fputs(corvane::HelpText().c_str(), stdout); return 0;
+    case corvane::CommandLine::Action::Version: std::fputs(corvane::VersionText().c_str(), stdout); return 0;
+    case corvane::CommandLine::Action::Mistake:
+      std::fprintf(stderr, "corvane：%s\n%s", line.mistake.c_str(), corvane::UsageText().c_str());
+      return 2;
+    case corvane::CommandLine::Action::Run: break;
+  }
   if (!HasDisplay()) {
     std::fputs("Corvane 需要图形界面：没有找到显示器（DISPLAY 未设置）。\n"
                "Corvane needs a graphical display: DISPLAY is not set.\n",
@@ -35,6 +54,7 @@ int main(int, char** argv) {
   corvane::qt::LoadChineseTranslations();
   corvane::qt::QtAdapter adapter;
   corvane::RuntimeCore runtime(corvane::ProgramForms(), adapter);
+  if (line.file) runtime.SetStartFile(*line.file);
   corvane::InstallRuntime(&runtime);
   corvane::ProgramEntry();
   return 0;

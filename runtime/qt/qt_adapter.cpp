@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
+#include <QPainter>
 #include <QStyle>
 #include <cstdlib>
 #include <memory>
@@ -31,6 +33,19 @@ std::optional<Key> KeyOf(const QKeyEvent& event) {
     case Qt::Key_Escape: return Key::Escape;
     default: return std::nullopt;
   }
+}
+
+QIcon MarkIcon(Mark mark) {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setPen(mark == Mark::Match ? QColor(0, 128, 0) : QColor(255, 0, 0));
+  QFont font = painter.font();
+  font.setBold(true);
+  font.setPixelSize(14);
+  painter.setFont(font);
+  painter.drawText(pixmap.rect(), Qt::AlignCenter, mark == Mark::Match ? QStringLiteral("✓") : QStringLiteral("✗"));
+  return QIcon(pixmap);
 }
 
 bool IsInput(QEvent::Type type) {
@@ -122,6 +137,31 @@ void QtAdapter::SetTextColour(ControlRef control, std::optional<std::uint32_t> c
   widget->setPalette(palette);
 }
 
+// The mark sits at the box's end as an icon of the line edit, not in its text.
+void QtAdapter::Decorate(ControlRef control, Mark mark, std::u16string_view description) {
+  auto* edit = qobject_cast<QLineEdit*>(Widget(control));
+  if (!edit) return;
+  for (QAction* action : edit->actions())
+    if (action->objectName() == QStringLiteral("corvaneMark")) delete action;
+  if (mark != Mark::None) {
+    QAction* shown = edit->addAction(MarkIcon(mark), QLineEdit::TrailingPosition);
+    shown->setObjectName(QStringLiteral("corvaneMark"));
+    shown->setText(mark == Mark::Match ? QStringLiteral("✓") : QStringLiteral("✗"));
+  }
+  edit->setToolTip(FromU16(description));
+  edit->setAccessibleDescription(FromU16(description));
+}
+
+void QtAdapter::SetHint(ControlRef control, std::u16string_view hint) {
+  if (auto* edit = qobject_cast<QLineEdit*>(Widget(control))) edit->setPlaceholderText(FromU16(hint));
+}
+
+std::optional<std::u16string> QtAdapter::ForeignClipboardText() const {
+  const QClipboard* clipboard = QApplication::clipboard();
+  if (clipboard->ownsClipboard() || clipboard->text().isEmpty()) return std::nullopt;
+  return clipboard->text().toStdU16String();
+}
+
 std::optional<std::u16string> QtAdapter::AskForFile(std::uint32_t window, std::u16string_view previous) {
   const std::optional<QString> chosen = AskForFileToOpen(Window(window), FromU16(previous));
   return chosen ? std::optional(chosen->toStdU16String()) : std::nullopt;
@@ -145,6 +185,10 @@ bool QtAdapter::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
       return KeyPressed(*control, *static_cast<QKeyEvent*>(event));
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+      return Dragged(*control, event);
     case QEvent::ContextMenu:
       if (!edit) return false;
       ShowContextMenu(widget, *control, static_cast<QContextMenuEvent*>(event)->globalPos());
@@ -186,6 +230,19 @@ bool QtAdapter::Blocked(QObject* watched, QEvent* event) {
     if (const auto key = KeyOf(*static_cast<QKeyEvent*>(event))) events_->KeyPressed(*control, *key);
   }
   if (event->type() == QEvent::MouseButtonRelease && control && control->index >= 0) events_->Clicked(*control);
+  return true;
+}
+
+// Files dropped anywhere on the window go to the core; a text dropped on an
+// edit box goes in as the line edit takes it.
+bool QtAdapter::Dragged(ControlRef control, QEvent* event) {
+  auto* drop = static_cast<QDropEvent*>(event);
+  if (!drop->mimeData()->hasUrls()) return false;
+  drop->acceptProposedAction();
+  if (event->type() != QEvent::Drop) return true;
+  std::vector<std::u16string> paths;
+  for (const QUrl& url : drop->mimeData()->urls()) paths.push_back(url.toLocalFile().toStdU16String());
+  events_->Dropped(control.window, paths);
   return true;
 }
 

@@ -31,6 +31,9 @@ class QtAdapter final : public QObject, public Adapter {
   bool Checked(ControlRef control) const override;
   void SetChecked(ControlRef control, bool checked) override;
   void SetTextColour(ControlRef control, std::optional<std::uint32_t> colour) override;
+  void Decorate(ControlRef control, Mark mark, std::u16string_view description) override;
+  void SetHint(ControlRef control, std::u16string_view hint) override;
+  std::optional<std::u16string> ForeignClipboardText() const override;
   std::optional<std::u16string> AskForFile(std::uint32_t window, std::u16string_view previous) override;
   void BlockInput(bool blocked) override { blocked_ = blocked; }
   void RunPendingEvents() override;
@@ -54,6 +57,7 @@ class QtAdapter final : public QObject, public Adapter {
   bool Blocked(QObject* watched, QEvent* event);
   bool KeyPressed(ControlRef control, QKeyEvent& key);
   bool CloseAsked(std::uint32_t window, QEvent* event);
+  bool Dragged(ControlRef control, QEvent* event);
   void ShowContextMenu(QWidget* edit, ControlRef control, const QPoint& at);
   void Paste(QWidget* edit, ControlRef control, int mode);
 

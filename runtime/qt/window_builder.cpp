@@ -27,8 +27,9 @@ class RadioButton final : public QRadioButton {
   void nextCheckState() override {}  // the core checks it, and clears the others
 };
 
-QWidget* MakeEditBox(const FormEntry& entry, QWidget* parent) {
+QWidget* MakeEditBox(const FormEntry& entry, ControlRef control, AdapterEvents& events, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [&events, control] { events.Edited(control); });
   edit->setMaxLength(std::numeric_limits<int>::max());  // the default cap would cut a paste
   if (const KindSettings* settings = entry.settings; settings && settings->background) {
     const std::uint32_t bgr = *settings->background;
@@ -60,7 +61,7 @@ QWidget* MakeControl(const FormEntry& entry, ControlRef control, AdapterEvents& 
     case TypeCode::Label: return new QLabel(Caption(entry), window);
     case TypeCode::Button:
     case TypeCode::RadioButton: return MakeButton(entry, control, events, window);
-    case TypeCode::EditBox: return MakeEditBox(entry, window);
+    case TypeCode::EditBox: return MakeEditBox(entry, control, events, window);
     default: return nullptr;  // the common dialog shows only while it runs
   }
 }
@@ -72,6 +73,7 @@ BuiltForm BuildFormWindow(const Form& form, AdapterEvents& events) {
   auto* window = new QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setAcceptDrops(true);  // a file dropped anywhere on it
   window->setWindowTitle(Caption(own));
   window->setFixedSize(own.width, own.height);
   window->move(own.left, own.top);

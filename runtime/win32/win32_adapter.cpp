@@ -1,5 +1,8 @@
 #include "runtime/win32/win32_adapter.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+
 #include "runtime/win32/file_dialog.h"
 #include "runtime/win32/input_filter.h"
 #include "runtime/win32/window_builder.h"
@@ -51,6 +54,8 @@ bool ChangesText(UINT message) {
 }  // namespace
 
 Win32Adapter::Win32Adapter() {
+  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};  // the tooltips
+  InitCommonControlsEx(&classes);
   // The system's Chinese interface font, 9 points.
   font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
@@ -75,12 +80,16 @@ void Win32Adapter::BuildWindow(const Form& form) {
   CreateFormControls(form, built.hwnd, font_, built.controls);
   for (std::size_t i = 0; i < built.controls.size(); ++i) {
     const FormEntry& entry = form.controls()[i];
-    if (entry.settings && entry.settings->background) built.background = entry.settings->background;
     if (entry.type != TypeCode::EditBox || !built.controls[i]) continue;
     SetWindowLongPtrW(built.controls[i], GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     edit_proc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(built.controls[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProc)));
   }
+  DragAcceptFiles(built.hwnd, TRUE);  // a file dropped anywhere on it
+  built.tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, built.hwnd, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(built.tooltip, TTM_SETMAXTIPWIDTH, 0, 480);  // lines break where the text says
   ShowWindow(built.hwnd, SW_SHOWNORMAL);
   UpdateWindow(built.hwnd);
 }
@@ -146,6 +155,85 @@ void Win32Adapter::SetTextColour(ControlRef control, std::optional<std::uint32_t
   InvalidateRect(hwnd, nullptr, TRUE);
 }
 
+// The mark is painted in a margin kept free at the box's end, not in its
+// text; the description is the box's tooltip.
+void Win32Adapter::Decorate(ControlRef control, Mark mark, std::u16string_view description) {
+  HWND hwnd = Control(control);
+  if (!hwnd) return;
+  Built& built = windows_.at(control.window);
+  built.marks[control.index] = mark;
+  SendMessageW(hwnd, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, mark == Mark::None ? 0 : 18));
+  std::wstring text = Wide(description);
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = built.hwnd;
+  tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.lpszText = text.data();
+  SendMessageW(built.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (!text.empty()) SendMessageW(built.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void Win32Adapter::SetHint(ControlRef control, std::u16string_view hint) {
+  if (HWND hwnd = Control(control)) {
+    windows_.at(control.window).hints[control.index] = Wide(hint);
+    InvalidateRect(hwnd, nullptr, TRUE);
+  }
+}
+
+// A clipboard that a window of this program owns holds nothing it expects.
+std::optional<std::u16string> Win32Adapter::ForeignClipboardText() const {
+  DWORD process = 0;
+  if (HWND owner = GetClipboardOwner()) GetWindowThreadProcessId(owner, &process);
+  if (process == GetCurrentProcessId()) return std::nullopt;
+  std::optional<std::u16string> text = ClipboardText(nullptr);
+  if (text) text->resize(std::char_traits<char16_t>::length(text->c_str()));
+  if (!text || text->empty()) return std::nullopt;
+  return text;
+}
+
+// The hint of an empty box, and the mark beside a digest, over what the
+// edit control painted.
+void Win32Adapter::PaintOver(HWND edit, ControlRef control) {
+  Built& built = windows_.at(control.window);
+  const Mark mark = built.marks[control.index];
+  const std::wstring& hint = built.hints[control.index];
+  const bool empty = GetWindowTextLengthW(edit) == 0;
+  if (mark == Mark::None && (hint.empty() || !empty)) return;
+  HDC dc = GetDC(edit);
+  RECT area;
+  GetClientRect(edit, &area);
+  HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+  SetBkMode(dc, TRANSPARENT);
+  if (empty && !hint.empty()) {
+    SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    RECT text = area;
+    text.left += 2;
+    DrawTextW(dc, hint.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  }
+  if (mark != Mark::None) {
+    SetTextColor(dc, mark == Mark::Match ? RGB(0, 128, 0) : RGB(255, 0, 0));
+    RECT box = area;
+    box.left = box.right - 18;
+    DrawTextW(dc, mark == Mark::Match ? L"\u2713" : L"\u2717", -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
+  SelectObject(dc, font);
+  ReleaseDC(edit, dc);
+}
+
+void Win32Adapter::Drop(std::uint32_t id, HDROP drop) {
+  std::vector<std::u16string> paths;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+    paths.emplace_back(path.begin(), path.end());
+  }
+  DragFinish(drop);
+  events_->Dropped(id, paths);
+}
+
 std::optional<std::u16string> Win32Adapter::AskForFile(std::uint32_t window, std::u16string_view previous) {
   const std::optional<std::wstring> chosen = AskForFileToOpen(Window(window), Wide(previous));
   if (!chosen) return std::nullopt;
@@ -168,6 +256,10 @@ LRESULT CALLBACK Win32Adapter::WindowProc(HWND hwnd, UINT message, WPARAM wparam
 LRESULT Win32Adapter::Handle(std::uint32_t id, HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
+      if (HIWORD(wparam) == EN_CHANGE) {
+        if (const auto control = ControlOf(reinterpret_cast<HWND>(lparam))) events_->Edited(*control);
+        return 0;
+      }
       if (HIWORD(wparam) == BN_CLICKED) {
         if (const auto control = ControlOf(reinterpret_cast<HWND>(lparam)); control && control->index >= 0)
           events_->Clicked(*control);  // the window may be gone afterwards
@@ -182,6 +274,9 @@ LRESULT Win32Adapter::Handle(std::uint32_t id, HWND hwnd, UINT message, WPARAM w
     case WM_CLOSE:
       events_->CloseRequested(id);
       return 0;
+    case WM_DROPFILES:
+      Drop(id, reinterpret_cast<HDROP>(wparam));
+      return 0;
     case WM_DESTROY:
       windows_.erase(id);
       if (windows_.empty()) PostQuitMessage(0);
@@ -194,7 +289,7 @@ LRESULT Win32Adapter::Handle(std::uint32_t id, HWND hwnd, UINT message, WPARAM w
 // colour the core last set (the system's by default).
 std::optional<LRESULT> Win32Adapter::Colour(Built& built, HWND control, HDC dc) {
   const auto ref = ControlOf(control);
-  if (!ref || ref->index < 0 || !built.background) return std::nullopt;
+  if (!ref || ref->index < 0) return std::nullopt;
   const FormEntry& entry = forms_.at(ref->window)->controls()[ref->index];
   if (!entry.settings || !entry.settings->background) return std::nullopt;
   const std::optional<std::uint32_t> colour = built.text_colours[ref->index];
@@ -214,7 +309,11 @@ LRESULT CALLBACK Win32Adapter::EditProc(HWND hwnd, UINT message, WPARAM wparam, 
     adapter->Paste(hwnd);
     return 0;
   }
-  return CallWindowProcW(adapter->edit_proc_, hwnd, message, wparam, lparam);
+  const LRESULT result = CallWindowProcW(adapter->edit_proc_, hwnd, message, wparam, lparam);
+  if (message == WM_PAINT || message == WM_SETFOCUS || message == WM_KILLFOCUS) {
+    if (const auto control = adapter->ControlOf(hwnd)) adapter->PaintOver(hwnd, *control);
+  }
+  return result;
 }
 
 // A paste goes in as the core says: whole, or not at all.

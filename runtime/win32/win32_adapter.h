@@ -4,6 +4,7 @@
 // and reports what the user does to the core.
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <map>
 #include <optional>
@@ -29,6 +30,9 @@ class Win32Adapter final : public Adapter {
   bool Checked(ControlRef control) const override;
   void SetChecked(ControlRef control, bool checked) override;
   void SetTextColour(ControlRef control, std::optional<std::uint32_t> colour) override;
+  void Decorate(ControlRef control, Mark mark, std::u16string_view description) override;
+  void SetHint(ControlRef control, std::u16string_view hint) override;
+  std::optional<std::u16string> ForeignClipboardText() const override;
   std::optional<std::u16string> AskForFile(std::uint32_t window, std::u16string_view previous) override;
   void BlockInput(bool blocked) override { blocked_ = blocked; }
   void RunPendingEvents() override;
@@ -43,7 +47,9 @@ class Win32Adapter final : public Adapter {
     HWND hwnd = nullptr;
     std::vector<HWND> controls;  // in the form's order; null for the common dialog
     std::map<int, std::optional<std::uint32_t>> text_colours;
-    std::optional<std::uint32_t> background;  // of the edit boxes that set one
+    std::map<int, Mark> marks;
+    std::map<int, std::wstring> hints;
+    HWND tooltip = nullptr;
   };
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -55,6 +61,8 @@ class Win32Adapter final : public Adapter {
   bool Intercept(const MSG& message);
   bool Dispatch(MSG& message);
   void Paste(HWND edit);
+  void PaintOver(HWND edit, ControlRef control);
+  void Drop(std::uint32_t id, HDROP drop);
 
   AdapterEvents* events_ = nullptr;
   std::map<std::uint32_t, Built> windows_;

@@ -1,0 +1,54 @@
+#include "runtime/expectation.h"
+
+#include <filesystem>
+
+#include "runtime/checksum_list.h"
+#include "runtime/checksum_lookup.h"
+#include "runtime/cp936.h"
+
+namespace corvane {
+
+namespace {
+
+std::string Utf8(const std::u16string& text) { return cp936::ToUtf8(cp936::FromUtf16(text)); }
+
+std::string FileNameOf(const std::string& utf8_path) {
+  const std::size_t slash = utf8_path.find_last_of("/\\");
+  return slash == std::string::npos ? utf8_path : utf8_path.substr(slash + 1);
+}
+
+// One digest, or for a file one md5sum (or BSD) line that names it.
+std::optional<std::string> FromClipboard(const std::string& text, const Subject& subject) {
+  if (auto digest = ParseDigest(text)) return digest;
+  if (!subject.file) return std::nullopt;
+  const std::vector<std::string> lines = ChecksumFileLines(text);
+  std::size_t used = 0;
+  std::optional<ChecksumLine> entry;
+  for (const std::string& line : lines) {
+    if (line.find_first_not_of(" \t") == std::string::npos) continue;
+    if (++used > 1) return std::nullopt;
+    entry = ParseChecksumLine(line);
+  }
+  const std::string own = FileNameOf(cp936::ToUtf8(subject.cp936));
+  if (!entry || FileNameOf(entry->name) != own) return std::nullopt;
+  return entry->digest;
+}
+
+}  // namespace
+
+std::optional<Expectation> FindExpectation(const Subject& subject, const ExpectationInputs& inputs) {
+  if (inputs.typed) {
+    if (auto digest = ParseDigest(Utf8(*inputs.typed))) return Expectation{*digest, Source::Typed, {}};
+  }
+  if (subject.file) {
+    if (auto listed = FindListedDigest(cp936::ToUtf8(subject.cp936)))
+      return Expectation{listed->digest, Source::ChecksumFile, listed->list_path};
+  }
+  if (inputs.clipboard) {
+    if (auto digest = FromClipboard(Utf8(*inputs.clipboard), subject))
+      return Expectation{*digest, Source::Clipboard, {}};
+  }
+  return std::nullopt;
+}
+
+}  // namespace corvane
