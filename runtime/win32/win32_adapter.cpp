@@ -106,6 +106,23 @@ HWND Win32Adapter::Control(ControlRef control) const {
   return it->second.controls[control.index];
 }
 
+Mark Win32Adapter::MarkOf(ControlRef control) const {
+  const auto it = windows_.find(control.window);
+  if (it == windows_.end() || !it->second.marks.count(control.index)) return Mark::None;
+  return it->second.marks.at(control.index);
+}
+
+std::wstring Win32Adapter::HintOf(ControlRef control) const {
+  const auto it = windows_.find(control.window);
+  if (it == windows_.end() || !it->second.hints.count(control.index)) return {};
+  return it->second.hints.at(control.index);
+}
+
+HWND Win32Adapter::Tooltip(std::uint32_t window) const {
+  const auto it = windows_.find(window);
+  return it == windows_.end() ? nullptr : it->second.tooltip;
+}
+
 std::optional<ControlRef> Win32Adapter::ControlOf(HWND hwnd) const {
   for (const auto& [id, built] : windows_) {
     if (hwnd == built.hwnd) return ControlRef{id, -1};

@@ -41,6 +41,10 @@ class Win32Adapter final : public Adapter {
 
   HWND Window(std::uint32_t window) const;
   HWND Control(ControlRef control) const;
+  // What is painted over an edit box, and the window's tooltip control.
+  Mark MarkOf(ControlRef control) const;
+  std::wstring HintOf(ControlRef control) const;
+  HWND Tooltip(std::uint32_t window) const;
 
  private:
   struct Built {

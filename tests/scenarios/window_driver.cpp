@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 WindowDriver::~WindowDriver() = default;
 
-void WindowDriver::Start(Adapter& adapter) {
+void WindowDriver::Start(Adapter& adapter, void (*prepare)(WindowDriver&)) {
   static std::atomic<int> serial{0};
   dir_ = fs::temp_directory_path() / ("corvane-scenario-" + std::to_string(serial++) + "-" +
                                       std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
@@ -31,6 +31,7 @@ void WindowDriver::Start(Adapter& adapter) {
     return answer;
   });
   core_->SetExit([](int status) { ADD_FAILURE() << "the program tried to exit with " << status; });
+  if (prepare) prepare(*this);
   installed_ = core_.get();
   InstallRuntime(&counter_);
   LoadWindow(kMainWindow.window);

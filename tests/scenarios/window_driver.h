@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/adapter.h"
 #include "runtime/runtime_core.h"
@@ -57,14 +58,26 @@ class WindowDriver {
   // Puts `clipboard` on the clipboard and pastes it into the control.
   virtual void Paste(std::string_view control, std::u16string_view clipboard) = 0;
   virtual void CloseFromFrame() = 0;
+  // Files dropped on the window, as a file manager drops them.
+  virtual void Drop(const std::vector<std::u16string>& paths) = 0;
+  // Another program puts a text on the clipboard.
+  virtual void PutOnClipboardFromAnotherProgram(std::u16string_view text) = 0;
+  // The user copies the whole text of the control (select all, copy).
+  virtual void CopyFrom(std::string_view control) = 0;
   // Runs `what` from inside the window's event handling, `after` from now.
   virtual void Meanwhile(std::chrono::milliseconds after, std::function<void()> what) = 0;
 
   virtual std::u16string Text(std::string_view control) const = 0;
   virtual bool Checked(std::string_view control) const = 0;
   virtual bool Enabled(std::string_view control) const = 0;
-  // Whether the control's text paints in its failure colour (red).
-  virtual bool InFailureColour(std::string_view control) const = 0;
+  // The colour the control's text paints in, 0xBBGGRR (black: 0).
+  virtual std::uint32_t TextColour(std::string_view control) const = 0;
+  bool InFailureColour(std::string_view control) const { return TextColour(control) == 0x0000FF; }
+  // The mark beside the control's text, its tooltip (which is also its
+  // accessible description where the system has one) and its grey hint.
+  virtual Mark MarkOf(std::string_view control) const = 0;
+  virtual std::u16string Tooltip(std::string_view control) const = 0;
+  virtual std::u16string Hint(std::string_view control) const = 0;
   virtual bool WindowOpen() const = 0;
   // A name that opens a device, not a file.
   virtual std::u16string DevicePath() const = 0;
@@ -82,8 +95,9 @@ class WindowDriver {
   int handler_calls() const { return counter_.calls; }
 
  protected:
-  // Installs the core on `adapter` and loads the main window.
-  void Start(Adapter& adapter);
+  // Installs the core on `adapter` and loads the main window; `prepare`
+  // runs before, as a command line would.
+  void Start(Adapter& adapter, void (*prepare)(WindowDriver&) = nullptr);
   void Stop();
 
  private:
@@ -96,6 +110,6 @@ class WindowDriver {
 };
 
 // The binding's driver, made by its test program.
-std::unique_ptr<WindowDriver> MakeWindowDriver();
+std::unique_ptr<WindowDriver> MakeWindowDriver(void (*prepare)(WindowDriver&));
 
 }  // namespace corvane::testing

@@ -6,7 +6,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QAction>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 #include <QTest>
 #include <QTimer>
 
@@ -32,7 +36,10 @@ Qt::Key QtKey(Key key) {
 
 class QtWindowDriver final : public WindowDriver {
  public:
-  QtWindowDriver() { Start(adapter_); }
+  explicit QtWindowDriver(void (*prepare)(WindowDriver&)) {
+    QApplication::clipboard()->clear();  // nothing left from another scenario
+    Start(adapter_, prepare);
+  }
   ~QtWindowDriver() override {
     Stop();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -67,6 +74,30 @@ class QtWindowDriver final : public WindowDriver {
     QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
   }
   void CloseFromFrame() override { adapter_.Window(kMainWindow.window)->close(); }
+  // A drag over the window and its drop on the credit line, as from a file manager.
+  void Drop(const std::vector<std::u16string>& paths) override {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const std::u16string& path : paths) urls << QUrl::fromLocalFile(Q(path));
+    data.setUrls(urls);
+    QWidget* target = adapter_.Window(kMainWindow.window);
+    const QPoint at(20, 128);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+  }
+  // The offscreen platform's clipboard has no owner: whatever is on it
+  // counts as another program's.
+  void PutOnClipboardFromAnotherProgram(std::u16string_view text) override {
+    QApplication::clipboard()->setText(Q(text));
+  }
+  void CopyFrom(std::string_view control) override {
+    auto* edit = qobject_cast<QLineEdit*>(Widget(control));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+  }
   void Meanwhile(std::chrono::milliseconds after, std::function<void()> what) override {
     QTimer::singleShot(after, std::move(what));
   }
@@ -78,8 +109,23 @@ class QtWindowDriver final : public WindowDriver {
     return qobject_cast<QAbstractButton*>(Widget(control))->isChecked();
   }
   bool Enabled(std::string_view control) const override { return Widget(control)->isEnabled(); }
-  bool InFailureColour(std::string_view control) const override {
-    return Widget(control)->palette().color(QPalette::Text) == QColor(255, 0, 0);
+  std::uint32_t TextColour(std::string_view control) const override {
+    const QColor colour = Widget(control)->palette().color(QPalette::Text);
+    return static_cast<std::uint32_t>(colour.red() | colour.green() << 8 | colour.blue() << 16);
+  }
+  Mark MarkOf(std::string_view control) const override {
+    for (QAction* action : Widget(control)->actions()) {
+      if (action->objectName() != "corvaneMark") continue;
+      return action->text() == "✓" ? Mark::Match : Mark::Mismatch;
+    }
+    return Mark::None;
+  }
+  std::u16string Tooltip(std::string_view control) const override {
+    EXPECT_EQ(Widget(control)->accessibleDescription(), Widget(control)->toolTip());
+    return Widget(control)->toolTip().toStdU16String();
+  }
+  std::u16string Hint(std::string_view control) const override {
+    return qobject_cast<QLineEdit*>(Widget(control))->placeholderText().toStdU16String();
   }
   bool WindowOpen() const override {
     QWidget* window = adapter_.Window(kMainWindow.window);
@@ -99,6 +145,8 @@ class QtWindowDriver final : public WindowDriver {
 
 }  // namespace
 
-std::unique_ptr<WindowDriver> MakeWindowDriver() { return std::make_unique<QtWindowDriver>(); }
+std::unique_ptr<WindowDriver> MakeWindowDriver(void (*prepare)(WindowDriver&)) {
+  return std::make_unique<QtWindowDriver>(prepare);
+}
 
 }  // namespace corvane::testing

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
 
 #include <cstring>
 
@@ -37,7 +39,13 @@ void PutOnClipboard(HWND owner, std::u16string_view text) {
 
 class Win32WindowDriver final : public WindowDriver {
  public:
-  Win32WindowDriver() { Start(adapter_); }
+  explicit Win32WindowDriver(void (*prepare)(WindowDriver&)) {
+    if (OpenClipboard(nullptr)) {  // nothing left from another scenario
+      EmptyClipboard();
+      CloseClipboard();
+    }
+    Start(adapter_, prepare);
+  }
   ~Win32WindowDriver() override {
     // The window goes now, and with it the quit message it leaves, so that
     // the next scenario starts with an empty queue.
@@ -72,6 +80,26 @@ class Win32WindowDriver final : public WindowDriver {
     SetFocus(Hwnd(control));
     SendMessageW(Hwnd(control), WM_CHAR, 0x16, 1);
   }
+  // A drop as Explorer makes it: a DROPFILES block of wide paths.
+  void Drop(const std::vector<std::u16string>& paths) override {
+    std::u16string list;
+    for (const std::u16string& path : paths) list += path + u'\0';
+    list += u'\0';
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size() * sizeof(char16_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(char16_t));
+    GlobalUnlock(memory);
+    PostMessageW(adapter_.Window(kMainWindow.window), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    adapter_.RunPendingEvents();
+  }
+  // A clipboard that no window of this program owns.
+  void PutOnClipboardFromAnotherProgram(std::u16string_view text) override { PutOnClipboard(nullptr, text); }
+  void CopyFrom(std::string_view control) override {
+    SendMessageW(Hwnd(control), EM_SETSEL, 0, -1);
+    SendMessageW(Hwnd(control), WM_COPY, 0, 0);
+  }
   void CloseFromFrame() override {
     PostMessageW(adapter_.Window(kMainWindow.window), WM_SYSCOMMAND, SC_CLOSE, 0);
     adapter_.RunPendingEvents();
@@ -91,13 +119,30 @@ class Win32WindowDriver final : public WindowDriver {
   }
   bool Enabled(std::string_view control) const override { return IsWindowEnabled(Hwnd(control)); }
   // The colour the window gives the control to paint its text in.
-  bool InFailureColour(std::string_view control) const override {
+  std::uint32_t TextColour(std::string_view control) const override {
     HDC dc = CreateCompatibleDC(nullptr);
     SendMessageW(adapter_.Window(kMainWindow.window), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
                  reinterpret_cast<LPARAM>(Hwnd(control)));
     const COLORREF colour = GetTextColor(dc);
     DeleteDC(dc);
-    return colour == RGB(255, 0, 0);
+    return colour == GetSysColor(COLOR_WINDOWTEXT) ? 0 : static_cast<std::uint32_t>(colour);
+  }
+  Mark MarkOf(std::string_view control) const override { return adapter_.MarkOf(Ref(control)); }
+  // What the tooltip control holds for the box.
+  std::u16string Tooltip(std::string_view control) const override {
+    std::wstring text(1024, L'\0');
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = adapter_.Window(kMainWindow.window);
+    tool.uId = reinterpret_cast<UINT_PTR>(Hwnd(control));
+    tool.lpszText = text.data();
+    SendMessageW(adapter_.Tooltip(kMainWindow.window), TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+    text.resize(wcslen(text.c_str()));
+    return std::u16string(text.begin(), text.end());
+  }
+  std::u16string Hint(std::string_view control) const override {
+    const std::wstring hint = adapter_.HintOf(Ref(control));
+    return std::u16string(hint.begin(), hint.end());
   }
   bool WindowOpen() const override {
     HWND window = adapter_.Window(kMainWindow.window);
@@ -120,6 +165,8 @@ class Win32WindowDriver final : public WindowDriver {
 
 }  // namespace
 
-std::unique_ptr<WindowDriver> MakeWindowDriver() { return std::make_unique<Win32WindowDriver>(); }
+std::unique_ptr<WindowDriver> MakeWindowDriver(void (*prepare)(WindowDriver&)) {
+  return std::make_unique<Win32WindowDriver>(prepare);
+}
 
 }  // namespace corvane::testing
