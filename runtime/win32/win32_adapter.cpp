@@ -230,10 +230,19 @@ void Win32Adapter::PaintOver(HWND edit, ControlRef control) {
     DrawTextW(dc, hint.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
   if (mark != Mark::None) {
-    SetTextColor(dc, mark == Mark::Match ? RGB(0, 128, 0) : RGB(255, 0, 0));
-    RECT box = area;
-    box.left = box.right - 18;
-    DrawTextW(dc, mark == Mark::Match ? L"\u2713" : L"\u2717", -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    // Drawn with lines, not a glyph: every font has them.
+    HPEN pen = CreatePen(PS_SOLID, 2, mark == Mark::Match ? RGB(0, 128, 0) : RGB(255, 0, 0));
+    HGDIOBJ old_pen = SelectObject(dc, pen);
+    const int x = area.right - 14, y = (area.top + area.bottom) / 2;
+    if (mark == Mark::Match) {
+      const POINT tick[] = {{x, y}, {x + 3, y + 4}, {x + 10, y - 5}};
+      Polyline(dc, tick, 3);
+    } else {
+      const POINT one[] = {{x, y - 4}, {x + 9, y + 5}}, other[] = {{x + 9, y - 4}, {x, y + 5}};
+      Polyline(dc, one, 2);
+      Polyline(dc, other, 2);
+    }
+    DeleteObject(SelectObject(dc, old_pen));
   }
   SelectObject(dc, font);
   ReleaseDC(edit, dc);
