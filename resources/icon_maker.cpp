@@ -1,9 +1,11 @@
 // Draws the application icon, a white seven-segment 5 on an orange-red
 // square, and writes it as the Windows icon (one 32 x 32, 24-bit image with
-// an all-opaque mask) and as PNG images for the Linux desktop.
+// an all-opaque mask), as PNG images for the Linux desktop and as a scalable
+// SVG of the same 32 x 32 figure, so that none can differ from the others.
 //
 //   icon_maker ICO_PATH PNG_DIR
-// writes ICO_PATH and PNG_DIR/corvane-SIZE.png for each desktop size.
+// writes ICO_PATH, PNG_DIR/corvane-SIZE.png for each desktop size and
+// PNG_DIR/corvane.svg.
 
 #include <array>
 #include <cstdint>
@@ -135,6 +137,32 @@ std::vector<std::uint8_t> PngFile(int size) {
   return out;
 }
 
+// The figure's pixels as squares of the SVG's 32 x 32 user space, a rect
+// for each run of one colour along a row; crisp edges keep it the bitmap.
+std::string SvgFile() {
+  std::string svg =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\" "
+      "shape-rendering=\"crispEdges\">\n";
+  for (int y = 0; y < kSize; ++y) {
+    for (int x = 0; x < kSize;) {
+      const Rgb p = Pixel(x, y);
+      int run = 1;
+      while (x + run < kSize) {
+        const Rgb q = Pixel(x + run, y);
+        if (q.r != p.r || q.g != p.g || q.b != p.b) break;
+        ++run;
+      }
+      char rect[128];
+      std::snprintf(rect, sizeof rect, "<rect x=\"%d\" y=\"%d\" width=\"%d\" height=\"1\" fill=\"#%02x%02x%02x\"/>\n", x,
+                    y, run, p.r, p.g, p.b);
+      svg += rect;
+      x += run;
+    }
+  }
+  return svg + "</svg>\n";
+}
+
 bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream file(path, std::ios::binary);
   file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -151,5 +179,7 @@ int main(int argc, char** argv) {
   bool ok = WriteFile(argv[1], IconFile());
   for (int size : {16, 24, 32, 48, 64, 128, 256})
     ok = WriteFile(std::string(argv[2]) + "/corvane-" + std::to_string(size) + ".png", PngFile(size)) && ok;
+  const std::string svg = SvgFile();
+  ok = WriteFile(std::string(argv[2]) + "/corvane.svg", std::vector<std::uint8_t>(svg.begin(), svg.end())) && ok;
   return ok ? 0 : 1;
 }

@@ -21,5 +21,6 @@ BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-w
 # glibc's iconv, an X server with xdotool for the end-to-end runs, clang for
 # the fuzzer, and for the Windows program mingw-w64, Wine and icoutils.
 TEST_PACKAGES=(libgtest-dev libgmock-dev googletest libbenchmark-dev libssl-dev xvfb xdotool xclip x11-utils
-               imagemagick clang libclang-rt-14-dev dpkg-dev desktop-file-utils qt6-qpa-plugins)
+               imagemagick clang libclang-rt-14-dev dpkg-dev desktop-file-utils qt6-qpa-plugins
+               lintian appstream librsvg2-bin man-db)
 WINDOWS_PACKAGES=(mingw-w64 wine wine64 icoutils)

@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
   char* qt_argv[] = {argv[0], nullptr};
   QApplication application(qt_argc, qt_argv);
   // The installed icon, for the title bar and the task bar; none when run from the build.
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("corvane")));
-  QApplication::setDesktopFileName(QStringLiteral("corvane"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.corvane.Corvane")));
+  QApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));
   corvane::qt::LoadChineseTranslations();
   corvane::qt::QtAdapter adapter;
   corvane::RuntimeCore runtime(corvane::ProgramForms(), adapter);
