@@ -6,9 +6,10 @@
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
-#include "app/command_line.h"
 #include "app/entry.h"
+#include "app/start_up.h"
 #include "runtime/qt/file_dialog.h"
 #include "runtime/qt/qt_adapter.h"
 #include "runtime/runtime_core.h"
@@ -31,14 +32,7 @@ corvane::CommandLine ReadCommandLine(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   const corvane::CommandLine line = ReadCommandLine(argc, argv);
-  switch (line.action) {
-    case corvane::CommandLine::Action::Help: std::fputs(corvane::HelpText().c_str(), stdout); return 0;
-    case corvane::CommandLine::Action::Version: std::fputs(corvane::VersionText().c_str(), stdout); return 0;
-    case corvane::CommandLine::Action::Mistake:
-      std::fprintf(stderr, "corvane：%s\n%s", line.mistake.c_str(), corvane::UsageText().c_str());
-      return 2;
-    case corvane::CommandLine::Action::Run: break;
-  }
+  if (const auto status = corvane::AnswerOnConsole(line)) return *status;
   if (!HasDisplay()) {
     std::fputs("Corvane 需要图形界面：没有找到显示器（DISPLAY 未设置）。\n"
                "Corvane needs a graphical display: DISPLAY is not set.\n",
@@ -54,7 +48,7 @@ int main(int argc, char** argv) {
   corvane::qt::LoadChineseTranslations();
   corvane::qt::QtAdapter adapter;
   corvane::RuntimeCore runtime(corvane::ProgramForms(), adapter);
-  if (line.file) runtime.SetStartFile(*line.file);
+  corvane::GiveToWindow(line, runtime);
   corvane::InstallRuntime(&runtime);
   corvane::ProgramEntry();
   return 0;

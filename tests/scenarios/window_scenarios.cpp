@@ -10,6 +10,7 @@
 #include <new>
 
 #include "app/main_window_form.h"
+#include "app/start_up.h"
 #include "runtime/cp936.h"
 #include "runtime/md5.h"
 #include "runtime/messages.h"
@@ -586,6 +587,17 @@ void StartedWithAMissingFileSaysSo(WindowDriver& w) {
 
 void StartWithAMissingFile(WindowDriver& w) { w.core().SetStartFile(w.ScratchFolder() + u"/missing.iso"); }
 
+// Where no console takes it (the Windows program), a mistake on the
+// command line is said in the window.
+void StartedWithAMistakeSaysItInTheWindow(WindowDriver& w) {
+  EXPECT_TRUE(Mentions(w.Text("编辑框2"), "未知的选项：--bogus"));
+  EXPECT_TRUE(Mentions(w.Text("编辑框2"), "用法：corvane [文件]"));
+  EXPECT_TRUE(w.InFailureColour("编辑框2"));
+  EXPECT_TRUE(w.Checked("单选框1")) << "nothing else changes";
+}
+
+void StartWithAMistake(WindowDriver& w) { GiveToWindow(ParseCommandLine({u"--bogus"}), w.core()); }
+
 struct Scenario {
   const char* name;
   void (*run)(WindowDriver&);
@@ -635,6 +647,7 @@ const Scenario kScenarios[] = {
     {"StartedWithAFileShowsItsDigestCheckedAgainstItsList", StartedWithAFileShowsItsDigestCheckedAgainstItsList,
      StartWithAListedFile},
     {"StartedWithAMissingFileSaysSo", StartedWithAMissingFileSaysSo, StartWithAMissingFile},
+    {"StartedWithAMistakeSaysItInTheWindow", StartedWithAMistakeSaysItInTheWindow, StartWithAMistake},
 };
 
 void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
