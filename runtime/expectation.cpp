@@ -10,6 +10,9 @@ namespace corvane {
 
 namespace {
 
+// A digest, or one md5sum line, is far shorter: a longer clipboard is not read.
+constexpr std::size_t kClipboardLimit = 64 << 10;
+
 std::string Utf8(const std::u16string& text) { return cp936::ToUtf8(cp936::FromUtf16(text)); }
 
 std::string FileNameOf(const std::string& utf8_path) {
@@ -44,7 +47,7 @@ std::optional<Expectation> FindExpectation(const Subject& subject, const Expecta
     if (auto listed = FindListedDigest(cp936::ToUtf8(subject.cp936)))
       return Expectation{listed->digest, Source::ChecksumFile, listed->list_path};
   }
-  if (inputs.clipboard) {
+  if (inputs.clipboard && inputs.clipboard->size() <= kClipboardLimit) {
     if (auto digest = FromClipboard(Utf8(*inputs.clipboard), subject))
       return Expectation{*digest, Source::Clipboard, {}};
   }

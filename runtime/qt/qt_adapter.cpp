@@ -158,8 +158,9 @@ void QtAdapter::SetHint(ControlRef control, std::u16string_view hint) {
 
 std::optional<std::u16string> QtAdapter::ForeignClipboardText() const {
   const QClipboard* clipboard = QApplication::clipboard();
-  if (clipboard->ownsClipboard() || clipboard->text().isEmpty()) return std::nullopt;
-  return clipboard->text().toStdU16String();
+  if (clipboard->ownsClipboard()) return std::nullopt;
+  const QString text = clipboard->text();
+  return text.isEmpty() ? std::nullopt : std::optional(text.toStdU16String());
 }
 
 std::optional<std::u16string> QtAdapter::AskForFile(std::uint32_t window, std::u16string_view previous) {
@@ -176,6 +177,8 @@ void QtAdapter::Exit(int status) { std::exit(status); }
 // ---- The user's input, on its way to the widgets
 
 bool QtAdapter::eventFilter(QObject* watched, QEvent* event) {
+  // Most events are none of the core's business: they pass at once.
+  if (event->type() != QEvent::Close && !IsInput(event->type())) return false;
   const auto control = ControlOf(watched);
   if (event->type() == QEvent::Close) return control && control->index < 0 && CloseAsked(control->window, event);
   if (blocked_) return Blocked(watched, event);

@@ -33,10 +33,10 @@ bool BlockedInput(const MSG& message, std::optional<ControlRef> control, Adapter
 }
 
 void ReportClick(const MSG& message, ControlRef control, AdapterEvents& events) {
+  if (message.message != WM_LBUTTONUP || control.index < 0) return;
   wchar_t name[16] = L"";
   GetClassNameW(message.hwnd, name, 16);
-  if (message.message == WM_LBUTTONUP && control.index >= 0 && lstrcmpiW(name, L"Button") != 0)
-    events.Clicked(control);
+  if (lstrcmpiW(name, L"Button") != 0) events.Clicked(control);
 }
 
 bool CoreKey(const MSG& message, ControlRef control, AdapterEvents& events) {

@@ -80,6 +80,8 @@ TEST(FindExpectation, TakesTheFirstSourceThatHoldsADigest) {
     const auto found = FindExpectation(c.subject, c.inputs);
     EXPECT_EQ(found ? std::optional(found->source) : std::nullopt, c.source) << c.what;
   }
+  const std::u16string long_clipboard = other + std::u16string(70000, u' ');
+  EXPECT_FALSE(FindExpectation(text, {std::nullopt, long_clipboard})) << "a clipboard over 64 KiB is not read";
   std::filesystem::remove(dir / "MD5SUMS");
   const std::u16string line = other + u"  a.iso";
   EXPECT_EQ(FindExpectation(file, {std::nullopt, line})->digest, kOther) << "an md5sum line naming the file";
