@@ -92,13 +92,6 @@ std::optional<ControlRef> RuntimeCore::ProgressControl(std::uint32_t window) con
   return std::nullopt;
 }
 
-bool RuntimeCore::ShowsFailure(ControlRef control) const {
-  const auto it = windows_.find(control.window);
-  if (it == windows_.end()) return false;
-  const auto failure = it->second.failures.find(control.index);
-  return failure != it->second.failures.end() && failure->second;
-}
-
 // ---- The window's life
 
 void RuntimeCore::LoadWindow(std::uint32_t window_id) {

@@ -64,9 +64,6 @@ class RuntimeCore final : public Runtime, public AdapterEvents {
   // What ends the process (tests catch it).
   void SetExit(std::function<void(int)> exit) { exit_ = std::move(exit); }
 
-  // The control of a loaded window by its form name.
-  std::optional<ControlRef> Find(std::uint32_t window, std::string_view name) const;
-  bool ShowsFailure(ControlRef control) const;
 
  private:
   struct WindowState {
@@ -97,6 +94,8 @@ class RuntimeCore final : public Runtime, public AdapterEvents {
   class Pump;
 
   const Form* FormFor(std::uint32_t window_id) const;
+  // The control of a loaded window by its form name.
+  std::optional<ControlRef> Find(std::uint32_t window, std::string_view name) const;
   std::optional<ControlRef> Find(ControlAddress control) const;
   const FormEntry* EntryOf(ControlRef control) const;
   std::optional<ControlRef> ProgressControl(std::uint32_t window) const;
