@@ -4,16 +4,6 @@
 
 namespace corvane {
 
-namespace {
-
-std::string Utf8(const std::u16string& text) {
-  std::string out;
-  for (std::size_t pos = 0; pos < text.size();) unicode::AppendUtf8(unicode::NextFromUtf16(text, pos), out);
-  return out;
-}
-
-}  // namespace
-
 CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments) {
   CommandLine line;
   bool options = true;
@@ -25,7 +15,7 @@ CommandLine ParseCommandLine(const std::vector<std::u16string>& arguments) {
     } else if (options && argument == u"--version") {
       return {CommandLine::Action::Version, {}, {}};
     } else if (options && argument.size() > 1 && argument.front() == u'-') {
-      return {CommandLine::Action::Mistake, {}, "未知的选项：" + Utf8(argument)};
+      return {CommandLine::Action::Mistake, {}, "未知的选项：" + unicode::Utf16ToUtf8(argument)};
     } else if (line.file) {
       return {CommandLine::Action::Mistake, {}, "只能指定一个文件"};
     } else {

@@ -5,6 +5,7 @@
 
 #include "runtime/cp936.h"
 #include "runtime/unicode.h"
+#include "runtime/utf8_path.h"
 
 namespace corvane {
 
@@ -22,12 +23,6 @@ bool IsHexDigest(std::string_view text) {
   return text.size() == 32 && std::all_of(text.begin(), text.end(), [](char c) {
            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
          });
-}
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  return lower;
 }
 
 // md5sum's escapes of a name that holds a backslash or a line break.
@@ -53,7 +48,7 @@ std::optional<ChecksumLine> Line(std::string_view digest, std::string_view name,
   if (!IsHexDigest(digest) || name.empty()) return std::nullopt;
   std::optional<std::string> plain = escaped ? Unescape(name) : std::optional<std::string>(name);
   if (!plain) return std::nullopt;
-  return ChecksumLine{Lower(digest), std::move(*plain)};
+  return ChecksumLine{LowerAscii(digest), std::move(*plain)};
 }
 
 bool IsUtf8(std::string_view bytes) {
@@ -66,22 +61,13 @@ bool IsUtf8(std::string_view bytes) {
   return true;
 }
 
-std::filesystem::path PathOf(std::string_view utf8) {
-  return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
-}
-
-std::string Utf8Of(const std::filesystem::path& path) {
-  const std::u8string text = path.generic_u8string();
-  return std::string(reinterpret_cast<const char*>(text.data()), text.size());
-}
+std::string GenericUtf8(const std::filesystem::path& path) { return Utf8Of(path.generic_u8string()); }
 
 std::string Folded(std::string_view utf8, bool fold_case) {
   if (!fold_case) return std::string(utf8);
   std::u16string wide = unicode::Utf8ToUtf16(utf8);
   for (char16_t& c : wide) c = (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
-  std::string out;
-  for (std::size_t pos = 0; pos < wide.size();) unicode::AppendUtf8(unicode::NextFromUtf16(wide, pos), out);
-  return out;
+  return unicode::Utf16ToUtf8(wide);
 }
 
 }  // namespace
@@ -89,7 +75,7 @@ std::string Folded(std::string_view utf8, bool fold_case) {
 std::optional<std::string> ParseDigest(std::string_view text) {
   const std::string_view digest = Trim(text);
   if (!IsHexDigest(digest)) return std::nullopt;
-  return Lower(digest);
+  return LowerAscii(digest);
 }
 
 std::optional<ChecksumLine> ParseChecksumLine(std::string_view line) {
@@ -127,8 +113,8 @@ std::vector<std::string> ChecksumFileLines(std::string_view bytes) {
 bool NameMatcher::Matches(std::string_view listed) const {
   std::string name(listed);
   if (fold_case) std::replace(name.begin(), name.end(), '\\', '/');
-  const std::string resolved = Utf8Of((PathOf(folder) / PathOf(name)).lexically_normal());
-  return Folded(resolved, fold_case) == Folded(Utf8Of(PathOf(file).lexically_normal()), fold_case);
+  const std::string resolved = GenericUtf8((PathOf(folder) / PathOf(name)).lexically_normal());
+  return Folded(resolved, fold_case) == Folded(GenericUtf8(PathOf(file).lexically_normal()), fold_case);
 }
 
 std::optional<std::string> DigestListedFor(std::string_view bytes, const NameMatcher& matcher, bool alone) {

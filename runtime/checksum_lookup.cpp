@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "runtime/checksum_list.h"
+#include "runtime/utf8_path.h"
 
 namespace corvane {
 
@@ -19,19 +20,7 @@ constexpr bool kFoldCase = true;
 constexpr bool kFoldCase = false;
 #endif
 
-fs::path PathOf(std::string_view utf8) {
-  return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
-}
-
-std::string Utf8Of(const fs::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(reinterpret_cast<const char*>(text.data()), text.size());
-}
-
-std::string LowerAscii(std::string text) {
-  for (char& c : text) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  return text;
-}
+std::string Utf8Of(const fs::path& path) { return corvane::Utf8Of(path.u8string()); }
 
 // The whole file, or nothing when it is not a regular file or too large.
 std::optional<std::string> ReadBounded(const fs::path& path) {

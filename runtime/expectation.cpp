@@ -1,10 +1,10 @@
 #include "runtime/expectation.h"
 
-#include <filesystem>
 
 #include "runtime/checksum_list.h"
 #include "runtime/checksum_lookup.h"
 #include "runtime/cp936.h"
+#include "runtime/unicode.h"
 
 namespace corvane {
 
@@ -13,7 +13,6 @@ namespace {
 // A digest, or one md5sum line, is far shorter: a longer clipboard is not read.
 constexpr std::size_t kClipboardLimit = 64 << 10;
 
-std::string Utf8(const std::u16string& text) { return cp936::ToUtf8(cp936::FromUtf16(text)); }
 
 std::string FileNameOf(const std::string& utf8_path) {
   const std::size_t slash = utf8_path.find_last_of("/\\");
@@ -41,14 +40,14 @@ std::optional<std::string> FromClipboard(const std::string& text, const Subject&
 
 std::optional<Expectation> FindExpectation(const Subject& subject, const ExpectationInputs& inputs) {
   if (inputs.typed) {
-    if (auto digest = ParseDigest(Utf8(*inputs.typed))) return Expectation{*digest, Source::Typed, {}};
+    if (auto digest = ParseDigest(unicode::Utf16ToUtf8(*inputs.typed))) return Expectation{*digest, Source::Typed, {}};
   }
   if (subject.file) {
     if (auto listed = FindListedDigest(cp936::ToUtf8(subject.cp936)))
       return Expectation{listed->digest, Source::ChecksumFile, listed->list_path};
   }
   if (inputs.clipboard && inputs.clipboard->size() <= kClipboardLimit) {
-    if (auto digest = FromClipboard(Utf8(*inputs.clipboard), subject))
+    if (auto digest = FromClipboard(unicode::Utf16ToUtf8(*inputs.clipboard), subject))
       return Expectation{*digest, Source::Clipboard, {}};
   }
   return std::nullopt;

@@ -91,4 +91,13 @@ std::u16string Utf8ToUtf16(std::string_view text) {
   return out;
 }
 
+std::string Utf16ToUtf8(std::u16string_view text) {
+  std::string out;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const char32_t cp = NextFromUtf16(text, pos);
+    AppendUtf8(IsSurrogate(cp) ? kReplacement : cp, out);
+  }
+  return out;
+}
+
 }  // namespace corvane::unicode

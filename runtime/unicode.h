@@ -18,6 +18,8 @@ void AppendUtf8(char32_t cp, std::string& out);
 void AppendUtf16(char32_t cp, std::u16string& out);
 
 std::u16string Utf8ToUtf16(std::string_view text);
+// A lone surrogate, which no UTF-8 text can hold, becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
 
 constexpr bool IsSurrogate(char32_t cp) { return cp >= 0xD800 && cp <= 0xDFFF; }
 

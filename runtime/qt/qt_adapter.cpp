@@ -131,9 +131,8 @@ void QtAdapter::SetTextColour(ControlRef control, std::optional<std::uint32_t> c
   QWidget* widget = Widget(control);
   if (!widget) return;
   QPalette palette = widget->palette();
-  const std::uint32_t bgr = colour.value_or(0);
-  palette.setColor(QPalette::Text, colour ? QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF)
-                                          : widget->style()->standardPalette().color(QPalette::Text));
+  palette.setColor(QPalette::Text,
+                   colour ? FromColourRef(*colour) : widget->style()->standardPalette().color(QPalette::Text));
   widget->setPalette(palette);
 }
 

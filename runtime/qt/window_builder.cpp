@@ -32,9 +32,8 @@ QWidget* MakeEditBox(const FormEntry& entry, ControlRef control, AdapterEvents& 
   QObject::connect(edit, &QLineEdit::textChanged, edit, [&events, control] { events.Edited(control); });
   edit->setMaxLength(std::numeric_limits<int>::max());  // the default cap would cut a paste
   if (const KindSettings* settings = entry.settings; settings && settings->background) {
-    const std::uint32_t bgr = *settings->background;
     QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+    palette.setColor(QPalette::Base, FromColourRef(*settings->background));
     edit->setPalette(palette);
   }
   if (entry.settings && entry.settings->content) edit->setText(QString::fromUtf8(entry.settings->content));
@@ -103,6 +102,8 @@ BuiltForm BuildFormWindow(const Form& form, AdapterEvents& events) {
   }
   return built;
 }
+
+QColor FromColourRef(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 std::optional<ControlRef> ControlOf(const QObject* object) {
   const QVariant window = object ? object->property("corvaneWindow") : QVariant();

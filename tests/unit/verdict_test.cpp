@@ -112,6 +112,7 @@ TEST(CommandLine, TakesOneFileHelpAndVersion) {
     EXPECT_EQ(line.file, c.file);
   }
   EXPECT_EQ(ParseCommandLine({u"--bad"}).mistake, "未知的选项：--bad");
+  EXPECT_EQ(ParseCommandLine({u"--\xD800"}).mistake, "未知的选项：--\uFFFD") << "a lone surrogate";
 }
 
 }  // namespace
