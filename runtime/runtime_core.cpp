@@ -10,6 +10,7 @@
 #include "runtime/long_digest.h"
 #include "runtime/messages.h"
 #include "runtime/paste.h"
+#include "runtime/unicode.h"
 
 namespace corvane {
 
@@ -99,7 +100,7 @@ void RuntimeCore::LoadWindow(std::uint32_t window_id) {
   if (!form || windows_.count(window_id)) return;
   windows_[window_id] = WindowState{form, {}, {}, {}};
   adapter_.BuildWindow(*form);
-  if (const auto box = ProgressControl(window_id)) adapter_.SetHint(*box, cp936::ToUtf16(cp936::FromUtf8(messages::kExpectedHint)));
+  if (const auto box = ProgressControl(window_id)) adapter_.SetHint(*box, unicode::Utf8ToUtf16(messages::kExpectedHint));
   if (!start_message_.empty()) ShowMessage(window_id, std::exchange(start_message_, {}).c_str(), start_failure_);
   if (const auto file = std::exchange(start_file_, std::nullopt)) Dropped(window_id, {*file});
 }

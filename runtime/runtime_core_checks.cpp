@@ -9,6 +9,7 @@
 #include "runtime/expectation.h"
 #include "runtime/messages.h"
 #include "runtime/runtime_core.h"
+#include "runtime/unicode.h"
 
 namespace corvane {
 
@@ -42,8 +43,6 @@ constexpr std::uint32_t kMatchColour = 0x008000;     // green
 constexpr std::uint32_t kMismatchColour = 0x0000FF;  // red
 constexpr std::uint32_t kStaleColour = 0x808080;     // grey
 
-std::u16string Program(const std::string& utf8) { return cp936::ToUtf16(cp936::FromUtf8(utf8)); }
-
 }  // namespace
 
 void RuntimeCore::ShowDigest(ControlRef box, const std::string& digest, const Provenance& of) {
@@ -54,7 +53,7 @@ void RuntimeCore::ShowDigest(ControlRef box, const std::string& digest, const Pr
   const Verdict verdict = Judge(digest, of.subject, expected);
   if (verdict.mark != Mark::None)
     adapter_.SetTextColour(box, verdict.mark == Mark::Match ? kMatchColour : kMismatchColour);
-  adapter_.Decorate(box, verdict.mark, Program(verdict.description));
+  adapter_.Decorate(box, verdict.mark, unicode::Utf8ToUtf16(verdict.description));
   const std::string input = of.origin ? ValueOf(*of.origin).value_or("") : "";
   shown_ = Shown{box, of, input, RadioChecks(box.window), verdict.description, false};
 }
@@ -96,7 +95,7 @@ void RuntimeCore::RefreshStale() {
   if (input == shown_->input && RadioChecks(shown_->box.window) == shown_->radios) return;
   shown_->stale = true;
   adapter_.SetTextColour(shown_->box, kStaleColour);
-  adapter_.Decorate(shown_->box, Mark::None, Program(shown_->description + "\n" + messages::kStale));
+  adapter_.Decorate(shown_->box, Mark::None, unicode::Utf8ToUtf16(shown_->description + "\n" + messages::kStale));
 }
 
 // ---- Files dropped on the window, or given at start
